@@ -1,0 +1,84 @@
+#include "sweep/whole_range_check.h"
+
+#include "sweep/carry_propagate_pass.h"
+#include "trace/end_around_carry.h"
+#include "trace/level1_addition.h"
+#include "trace/residues_and_rows.h"
+
+void allocateWorkArrays(int width, SweepArrays* arrays) {
+  allocateFrontEndArrays(width, &arrays->frontEnd);
+  arrays->cpaBits = new int[width];
+}
+
+void releaseWorkArrays(SweepArrays* arrays) {
+  releaseFrontEndArrays(&arrays->frontEnd);
+  delete[] arrays->cpaBits;
+}
+
+void printBanner(std::ostream& out, int mod1, int mod2, int mod3) {
+  out << "Three-modulus Residue to Binary Conversion (with Signed-Digit"
+      << std::endl;
+  out << "architecture) Simulation Program" << std::endl;
+  out << "Uses W block and CPA." << std::endl;
+  out << "Overall check." << std::endl;
+  out << "==========================================================="
+      << std::endl;
+  out << std::endl;
+  out << "The moduli set is (" << mod1 << "," << mod2 << "," << mod3 << ")."
+      << std::endl
+      << std::endl;
+  out << "Running..." << std::endl;
+}
+
+void checkResult(int n, int finalNumber, bool* mismatchFound, std::istream& in,
+                 std::ostream& out) {
+  if (finalNumber == n) return;
+  out << "Error!" << std::endl;
+  *mismatchFound = true;
+  out << n << " =? " << finalNumber << std::endl;
+  out << "Press Enter";
+  char scratch;
+  in.get(scratch);
+  out << std::endl;
+}
+
+void sweepLoop(int mod1, int mod2, int mod3, int M, int width,
+               PpmmCell* ppmmCell, PppmCell* pppmCell, CpaCell* cpaCell,
+               bool* mismatchFound, std::istream& in, std::ostream& out) {
+  for (int n = 0; n < M; n = n + 1) {
+    SweepArrays work;
+    allocateWorkArrays(width, &work);
+    FrontEndArrays& front = work.frontEnd;
+
+    int x1, x2, x3;
+    toResidues(n, mod1, mod2, mod3, &x1, &x2, &x3);
+    expandResidueBits(x1, x2, x3, front.x1Bits, front.x2Bits, front.x3Bits);
+    placeOperandRows(front.x1Bits, front.x2Bits, front.x3Bits, width,
+                     front.addRows, front.subRows);
+    level1Addition(front.addRows, front.subRows, width, ppmmCell, pppmCell,
+                   front.level1Digits);
+
+    int cpaCarry;
+    cpaPass(front.level1Digits, width, cpaCell, work.cpaBits, &cpaCarry);
+    const int cpaValue = bitRowValue(work.cpaBits, width);
+    const int finalNumber = applyEndAroundCarry(cpaValue, cpaCarry);
+    checkResult(n, finalNumber, mismatchFound, in, out);
+
+    releaseWorkArrays(&work);
+  }
+}
+
+void printVerdict(std::ostream& out, bool mismatchFound) {
+  if (mismatchFound) return;
+  out << std::endl;
+  out << "No mismatches were found; the entire range was converted correctly.";
+  out << std::endl;
+}
+
+void closingPause(std::istream& in, std::ostream& out) {
+  out << "Press Enter";
+  char scratch;
+  in.get(scratch);
+  in.get(scratch);
+  out << std::endl;
+}

@@ -1,0 +1,225 @@
+// The level-1 front end: residues, residue bits, operand rows, level-1
+// digits and the end-around carry, against worked examples and over every
+// number that the programs accept.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cells/signed_digit_cells.h"
+#include "trace/end_around_carry.h"
+#include "trace/front_end_arrays.h"
+#include "trace/level1_addition.h"
+#include "trace/residues_and_rows.h"
+
+namespace {
+
+const int kWidth = 12;
+const int kM = 4095;
+
+// Row entries from the top position down, as the programs print them.
+std::string rowText(const int* row, int width) {
+  std::string text;
+  for (int j = width - 1; j >= 0; --j) text += std::to_string(row[j]);
+  return text;
+}
+
+// The 12-bit binary text of value, top bit first.
+std::string binaryText(int value) {
+  std::string text;
+  for (int j = kWidth - 1; j >= 0; --j) text += ((value >> j) & 1) ? '1' : '0';
+  return text;
+}
+
+// Runs the front end for one number on arrays allocated once.
+class FrontEnd : public ::testing::Test {
+ protected:
+  FrontEnd() { allocateFrontEndArrays(kWidth, &arrays_); }
+  ~FrontEnd() override { releaseFrontEndArrays(&arrays_); }
+
+  void convert(int x) {
+    toResidues(x, 7, 9, 65, &x1_, &x2_, &x3_);
+    expandResidueBits(x1_, x2_, x3_, arrays_.x1Bits, arrays_.x2Bits,
+                      arrays_.x3Bits);
+    placeOperandRows(arrays_.x1Bits, arrays_.x2Bits, arrays_.x3Bits, kWidth,
+                     arrays_.addRows, arrays_.subRows);
+    level1Addition(arrays_.addRows, arrays_.subRows, kWidth, &ppmm_, &pppm_,
+                   arrays_.level1Digits);
+  }
+
+  std::string residueBitsText() const {
+    return rowText(arrays_.x1Bits, 3) + " " + rowText(arrays_.x2Bits, 4) + " " +
+           rowText(arrays_.x3Bits, 7);
+  }
+
+  // C+, A+, B+, C-, B- from the top position down.
+  std::string rowsText() const {
+    return rowText(arrays_.addRows[0], kWidth) + " " +
+           rowText(arrays_.addRows[1], kWidth) + " " +
+           rowText(arrays_.addRows[2], kWidth) + " " +
+           rowText(arrays_.subRows[0], kWidth) + " " +
+           rowText(arrays_.subRows[1], kWidth);
+  }
+
+  int digit(int j) const { return arrays_.level1Digits[j]; }
+
+  int digitsValue() const {
+    int value = 0;
+    for (int j = 0; j < kWidth; ++j) value += digit(j) * (1 << j);
+    return value;
+  }
+
+  int ppmmResult() const {
+    int result;
+    ppmm_.evaluate(&result);
+    return result;
+  }
+
+  FrontEndArrays arrays_;
+  // Inputs that no position gives, to see whether a cell was set.
+  PpmmCell ppmm_{5, 5, 0, 0};
+  PppmCell pppm_{0, 0, 0, 0};
+  int x1_ = -1, x2_ = -1, x3_ = -1;
+};
+
+struct RowCase {
+  int x;
+  int x1, x2, x3;
+  const char* bits;  // x1Bits, x2Bits, x3Bits from the top bit down
+  const char* rows;  // C+ A+ B+ C- B-
+};
+
+TEST_F(FrontEnd, ResiduesBitsAndRowsOfWorkedExamples) {
+  const RowCase cases[] = {
+      {1234, 2, 1, 64, "010 0001 1000000",
+       "000000100000 100100100100 010000010000 100000000000 000010000010"},
+      {4094, 6, 8, 64, "110 1000 1000000",
+       "000000100000 101101101101 000010000010 100000000000 010000010000"},
+      {64, 1, 1, 64, "001 0001 1000000",
+       "000000100000 010010010010 010000010000 100000000000 000010000010"},
+      {0, 0, 0, 0, "000 0000 0000000",
+       "000000000000 000000000000 000000000000 000000000000 000000000000"},
+      {4095, 0, 0, 0, "000 0000 0000000",
+       "000000000000 000000000000 000000000000 000000000000 000000000000"},
+      {20475, 0, 0, 0, "000 0000 0000000",
+       "000000000000 000000000000 000000000000 000000000000 000000000000"},
+  };
+  for (const RowCase& c : cases) {
+    convert(c.x);
+    EXPECT_EQ(x1_, c.x1) << c.x;
+    EXPECT_EQ(x2_, c.x2) << c.x;
+    EXPECT_EQ(x3_, c.x3) << c.x;
+    EXPECT_EQ(residueBitsText(), c.bits) << c.x;
+    EXPECT_EQ(rowsText(), c.rows) << c.x;
+  }
+}
+
+TEST_F(FrontEnd, StaleContentsNeverShow) {
+  convert(4094);
+  convert(0);
+  EXPECT_EQ(residueBitsText(), "000 0000 0000000");
+  EXPECT_EQ(rowsText(),
+            "000000000000 000000000000 000000000000 000000000000 "
+            "000000000000");
+  EXPECT_EQ(rowText(arrays_.level1Digits, kWidth), "000000000000");
+}
+
+// Each row is its residue times a fixed power-of-two weight modulo 4095,
+// which no row reaches as all ones; so the row is exactly that number's
+// binary text. The weighted sum of the rows is congruent to x, and both
+// subtract rows hold a 1 together only at 7..10, where C+ is 0.
+TEST_F(FrontEnd, RowsHoldWeightedResiduesForEveryNumber) {
+  for (int x = 0; x <= 5 * kM; ++x) {
+    convert(x);
+    ASSERT_EQ(x1_, x % kM % 7);
+    ASSERT_EQ(x2_, x % kM % 9);
+    ASSERT_EQ(x3_, x % kM % 65);
+    const std::string expected =
+        binaryText(2048 * x3_ % kM) + " " + binaryText(1170 * x1_ % kM) + " " +
+        binaryText(1040 * x2_ % kM) + " " + binaryText(32 * x3_ % kM) + " " +
+        binaryText(130 * x2_ % kM);
+    ASSERT_EQ(rowsText(), expected) << x;
+    const int sum = 2048 * x3_ + 1170 * x1_ + 1040 * x2_ - 32 * x3_ - 130 * x2_;
+    ASSERT_EQ(((sum % kM) + kM) % kM, x % kM) << x;
+    for (int j = 0; j < kWidth; ++j) {
+      if (arrays_.subRows[0][j] != 0 && arrays_.subRows[1][j] != 0) {
+        ASSERT_TRUE(j >= 7 && j <= 10) << x;
+        ASSERT_EQ(arrays_.addRows[0][j], 0) << x;
+      }
+    }
+    for (int j = 6; j <= 10; ++j) ASSERT_EQ(arrays_.addRows[0][j], 0) << x;
+  }
+}
+
+struct DigitCase {
+  int x;
+  int digits[kWidth];  // from position 11 down to 0
+  int ppmmAfter;       // what the PpmmCell gives after the number
+  int value;           // the digits weighted by 2^j
+};
+
+TEST_F(FrontEnd, Level1DigitsOfWorkedExamples) {
+  const DigitCase cases[] = {
+      // Every position uses the PppmCell: the PpmmCell keeps its inputs.
+      {1234, {0, 1, 0, 1, -1, 0, 2, 1, 0, 1, -1, 0}, 10, 1234},
+      // The PpmmCell at position 7, set with (A+, B+) = (1, 0).
+      {199, {1, 2, 0, 1, -1, 0, 1, 2, 0, 1, 1, 0}, -1, 199 + kM},
+      // The PpmmCell at position 7 with no add bit: -2.
+      {7, {2, 1, -1, -1, -2, 0, 0, 1, -1, -1, 0, 2}, -2, 7 + kM},
+      // All three add bits at position 11: 3.
+      {3, {3, 2, 0, 0, 0, -1, 1, 2, 0, 0, 0, 1}, 10, 3 + 2 * kM},
+  };
+  for (const DigitCase& c : cases) {
+    ppmm_.set(5, 5, 0, 0);
+    convert(c.x);
+    for (int i = 0; i < kWidth; ++i) {
+      EXPECT_EQ(digit(kWidth - 1 - i), c.digits[i])
+          << c.x << " position " << kWidth - 1 - i;
+    }
+    EXPECT_EQ(ppmmResult(), c.ppmmAfter) << c.x;
+    EXPECT_EQ(digitsValue(), c.value) << c.x;
+  }
+}
+
+TEST_F(FrontEnd, MultiplesOfMGiveZeroDigits) {
+  for (int x = 0; x <= 5 * kM; x += kM) {
+    convert(x);
+    EXPECT_EQ(rowText(arrays_.level1Digits, kWidth), "000000000000") << x;
+  }
+}
+
+TEST_F(FrontEnd, Level1DigitsOverEveryAcceptedNumber) {
+  int seen[6] = {0, 0, 0, 0, 0, 0};  // counts of -2..3
+  for (int x = 0; x <= 5 * kM; ++x) {
+    convert(x);
+    for (int j = 0; j < kWidth; ++j) {
+      ASSERT_GE(digit(j), -2) << x;
+      ASSERT_LE(digit(j), 3) << x;
+      if (digit(j) == -2) {
+        ASSERT_TRUE(j >= 7 && j <= 10) << x;
+      }
+      ++seen[digit(j) + 2];
+    }
+    ASSERT_EQ(((digitsValue() % kM) + kM) % kM, x % kM) << x;
+  }
+  for (int d = 0; d < 6; ++d) EXPECT_GT(seen[d], 0) << "digit " << d - 2;
+}
+
+TEST(EndAroundCarryTest, BitRowValueCountsOnlyOnes) {
+  const int allOnes[kWidth] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  EXPECT_EQ(bitRowValue(allOnes, kWidth), 4095);
+  const int bits1234[kWidth] = {0, 1, 0, 0, 1, 0, 1, 1, 0, 0, 1, 0};
+  EXPECT_EQ(bitRowValue(bits1234, kWidth), 1234);
+  const int notBits[kWidth] = {2, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+  EXPECT_EQ(bitRowValue(notBits, kWidth), 2048);
+}
+
+TEST(EndAroundCarryTest, AddsThePlainCarry) {
+  EXPECT_EQ(applyEndAroundCarry(4095, -1), 4094);
+  EXPECT_EQ(applyEndAroundCarry(0, 1), 1);
+  EXPECT_EQ(applyEndAroundCarry(1, 2), 3);
+  EXPECT_EQ(applyEndAroundCarry(209, 1), 210);
+  EXPECT_EQ(applyEndAroundCarry(0, -2), -2);
+}
+
+}  // namespace

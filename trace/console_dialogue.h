@@ -1,0 +1,46 @@
+// The frame of varnel_trace: its banner, the prompt for a number with the
+// acceptance test, the pause, and the work arrays that the stages share.
+//
+// Input is read only by readNumber and pauseWithPrompt. A pause reads two
+// characters, whatever they are, with get(); once the input has ended or a
+// read has failed, every later read returns at once.
+
+#ifndef TRACE_CONSOLE_DIALOGUE_H_
+#define TRACE_CONSOLE_DIALOGUE_H_
+
+#include <istream>
+#include <ostream>
+
+#include "trace/front_end_arrays.h"
+
+// The rows shared by the stages, allocated once before the first prompt and
+// released once after the loop. Each row has `width` ints; the three
+// hypothesis tables hold one row per hypothesis k = 0..4.
+struct WorkArrays {
+  FrontEndArrays frontEnd;  // residue bits, operand rows, level-1 digits
+  int** rawSigma;           // level-1 digit + incoming transfer 2 - k
+  int** sBits;              // sum bit of each raw Sigma
+  int** cInts;              // transfer out of each position
+  int* level2Bits;          // the twelve output bits of level 2
+};
+
+// Allocates every array of *arrays with rows of `width` ints.
+void allocateWorkArrays(int width, WorkArrays* arrays);
+
+// Releases every array of *arrays, each row before the table that holds it.
+void releaseWorkArrays(WorkArrays* arrays);
+
+// Prints the eleven lines of the banner, the moduli line among them.
+void printBanner(std::ostream& out, int mod1, int mod2, int mod3);
+
+// Sets *x to -1, prints the prompt (its last line without a line end) and
+// reads a decimal int into *x. A read that yields no number (not a number,
+// too large for an int, end of input, failed stream) leaves *x at -1.
+// Returns whether *x lies in 0..5*M.
+bool readNumber(std::istream& in, std::ostream& out, int M, int* x);
+
+// Prints `prompt` without a line end, reads two characters with get() and
+// ends the line. What was read is not looked at.
+void pauseWithPrompt(std::istream& in, std::ostream& out, const char* prompt);
+
+#endif  // TRACE_CONSOLE_DIALOGUE_H_

@@ -1,0 +1,68 @@
+#include "trace/front_end_printout.h"
+
+#include <cstdlib>
+
+namespace {
+
+const char kBitNumbers[] = "109876543210 (bit numbers)";
+
+// Prints a caption line, then the row and its tag on the next line.
+void printOperandRow(std::ostream& out, const char* caption, const int* row,
+                     int width, const char* tag) {
+  out << caption << std::endl;
+  printRow(out, row, width);
+  out << tag << std::endl;
+}
+
+}  // namespace
+
+void printRow(std::ostream& out, const int* row, int width) {
+  for (int j = width - 1; j >= 0; --j) out << row[j];
+}
+
+void printSignLine(std::ostream& out, const int* row, int width) {
+  for (int j = width - 1; j >= 0; --j) out << (row[j] < 0 ? "-" : " ");
+  out << std::endl;
+}
+
+void printMagnitudes(std::ostream& out, const int* row, int width) {
+  for (int j = width - 1; j >= 0; --j) out << std::abs(row[j]);
+}
+
+void printResidues(std::ostream& out, int x, int x1, int x2, int x3) {
+  out << x << " converted to the RNS, is "
+      << "(" << x1 << "," << x2 << "," << x3 << ")." << std::endl;
+}
+
+void printResidueBits(std::ostream& out, const int* x1Bits, const int* x2Bits,
+                      const int* x3Bits) {
+  out << "In binary, the three residues are: ";
+  printRow(out, x1Bits, 3);
+  out << ", ";
+  printRow(out, x2Bits, 4);
+  out << ", ";
+  printRow(out, x3Bits, 7);
+  out << "." << std::endl << std::endl;
+}
+
+void printOperandRows(std::ostream& out, const int* const* addRows,
+                      const int* const* subRows, int width) {
+  out << kBitNumbers << std::endl;
+  printOperandRow(out, "2^(4m-1) x3 to add, is", addRows[0], width, " C+");
+  printOperandRow(
+      out, "2^(4m-2) x1, 2^(3m-2) x1, 2^(2m-2) x1, and 2^(m-2) x1 to add, is",
+      addRows[1], width, " A+");
+  printOperandRow(out, "2^(4m-2) x2, 2^(2m-2) x2 to add, is", addRows[2], width,
+                  " B+");
+  printOperandRow(out, "2^(2m-1) x3, to subtract, is", subRows[0], width,
+                  " C-");
+  printOperandRow(out, "2^(3m-2) x2, and 2^(m-2) x2 to subtract, is",
+                  subRows[1], width, " B-");
+  out << kBitNumbers << std::endl;
+}
+
+void printLevel1Digits(std::ostream& out, const int* level1Digits, int width) {
+  printSignLine(out, level1Digits, width);
+  printMagnitudes(out, level1Digits, width);
+  out << " <-- Level 1 Output" << std::endl;
+}

@@ -1,0 +1,24 @@
+// Level 1 of the converter: at every position one four-input cell adds the
+// three add bits (C+, A+, B+) and subtracts the two subtract bits (C-, B-)
+// into one signed digit, so that the digits weighted by 2^j sum to a number
+// congruent to x modulo 4095.
+//
+// A PpmmCell serves where both subtract bits are set; the operand rows never
+// have a 1 in C+ there, so at most two add bits are 1 and the digit is -2..0.
+// Everywhere else a PppmCell serves and the digit is -1..3.
+
+#ifndef TRACE_LEVEL1_ADDITION_H_
+#define TRACE_LEVEL1_ADDITION_H_
+
+#include "cells/signed_digit_cells.h"
+
+// Clears level1Digits[0..width-1], then stores at every position j the digit
+// C+[j] + A+[j] + B+[j] - C-[j] - B-[j], formed by *ppmmCell or *pppmCell;
+// the cells keep the inputs of the last position.
+// Requires: addRows holds C+, A+, B+ and subRows C-, B-, each of `width`
+// positions.
+void level1Addition(const int* const* addRows, const int* const* subRows,
+                    int width, PpmmCell* ppmmCell, PppmCell* pppmCell,
+                    int* level1Digits);
+
+#endif  // TRACE_LEVEL1_ADDITION_H_

@@ -1,0 +1,52 @@
+#include "trace/sigma_hypotheses.h"
+
+#include <cstdlib>
+
+#include "trace/front_end_printout.h"
+
+void buildSigmaHypotheses(const int* level1Digits, int width,
+                          int* const* rawSigma, int* const* sBits,
+                          int* const* cInts, int* endAroundCarry) {
+  for (int k = 0; k < kHypothesisCount; ++k) {
+    for (int j = 0; j < width; ++j) {
+      rawSigma[k][j] = 0;
+      sBits[k][j] = 0;
+      cInts[k][j] = 0;
+    }
+  }
+  *endAroundCarry = 0;
+
+  for (int j = 0; j < width; ++j) {
+    const int t = level1Digits[j] + 2;
+    rawSigma[0][j] = t;
+    for (int k = 1; k < kHypothesisCount; ++k) rawSigma[k][j] = t - k;
+  }
+
+  for (int k = 0; k < kHypothesisCount; ++k) {
+    for (int j = 0; j < width; ++j) {
+      const int sigma = rawSigma[k][j];
+      const int bit = std::abs(sigma) % 2;
+      sBits[k][j] = bit;
+      cInts[k][j] = (sigma - bit) / 2;
+    }
+  }
+}
+
+void printSigmaHypotheses(std::ostream& out, const int* const* rawSigma,
+                          const int* const* sBits, const int* const* cInts,
+                          int width) {
+  out << "In order of raw Sigma, s(o) bits and c(i+1) ints, all the "
+         "possiblities are:"
+      << std::endl;
+  for (int k = 0; k < kHypothesisCount; ++k) {
+    printSignLine(out, rawSigma[k], width);
+    printMagnitudes(out, rawSigma[k], width);
+    out << std::endl;
+    printRow(out, sBits[k], width);
+    out << std::endl;
+    printSignLine(out, cInts[k], width);
+    printMagnitudes(out, cInts[k], width);
+    out << std::endl;
+    out << std::endl;
+  }
+}
