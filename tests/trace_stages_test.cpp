@@ -1,0 +1,252 @@
+// varnel_trace's stages for one number, each computed and printed as main
+// runs them, against the worked examples and the result table.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "cells/signed_digit_cells.h"
+#include "tests/worked_example_1234.h"
+#include "trace/conditional_sum_groups.h"
+#include "trace/console_dialogue.h"
+#include "trace/end_around_carry.h"
+#include "trace/front_end_printout.h"
+#include "trace/level1_addition.h"
+#include "trace/level2_output.h"
+#include "trace/residues_and_rows.h"
+#include "trace/sigma_hypotheses.h"
+
+namespace {
+
+const int kWidth = 12;
+
+// Everything that the stages compute and print for one number.
+struct NumberTrace {
+  std::string residueBlock;
+  std::string level1Block;
+  std::string hypothesesBlock;
+  std::string condSumBlock;
+  std::string resultBlock;
+  std::string level2Bits;  // from position 11 down
+  int hypotheses[3];       // of the groups 0-3, 4-7, 8-11
+  int level2Value;
+  int endAroundCarry;
+  int finalNumber;
+  int splits[5][kWidth][2];  // s(o) bit and c(i+1) int per hypothesis
+};
+
+// Runs every stage of one number in main's order on work arrays of its own.
+NumberTrace traceNumber(int x) {
+  NumberTrace trace;
+  PpmmCell ppmm(0, 0, 0, 0);
+  PppmCell pppm(0, 0, 0, 0);
+  WorkArrays work;
+  allocateWorkArrays(kWidth, &work);
+  FrontEndArrays& front = work.frontEnd;
+
+  std::ostringstream out;
+  int x1, x2, x3;
+  toResidues(x, 7, 9, 65, &x1, &x2, &x3);
+  printResidues(out, x, x1, x2, x3);
+  expandResidueBits(x1, x2, x3, front.x1Bits, front.x2Bits, front.x3Bits);
+  printResidueBits(out, front.x1Bits, front.x2Bits, front.x3Bits);
+  placeOperandRows(front.x1Bits, front.x2Bits, front.x3Bits, kWidth,
+                   front.addRows, front.subRows);
+  printOperandRows(out, front.addRows, front.subRows, kWidth);
+  trace.residueBlock = out.str();
+
+  out.str("");
+  level1Addition(front.addRows, front.subRows, kWidth, &ppmm, &pppm,
+                 front.level1Digits);
+  printLevel1Digits(out, front.level1Digits, kWidth);
+  trace.level1Block = out.str();
+
+  out.str("");
+  trace.endAroundCarry = 99;
+  buildSigmaHypotheses(front.level1Digits, kWidth, work.rawSigma, work.sBits,
+                       work.cInts, &trace.endAroundCarry);
+  EXPECT_EQ(trace.endAroundCarry, 0);
+  printSigmaHypotheses(out, work.rawSigma, work.sBits, work.cInts, kWidth);
+  trace.hypothesesBlock = out.str();
+  for (int k = 0; k < 5; ++k) {
+    for (int j = 0; j < kWidth; ++j) {
+      trace.splits[k][j][0] = work.sBits[k][j];
+      trace.splits[k][j][1] = work.cInts[k][j];
+    }
+  }
+
+  out.str("");
+  int levelCount;
+  CondSumRow*** groups =
+      conditionalSumLevels(work.sBits, work.cInts, kWidth, &levelCount, out);
+  trace.condSumBlock = out.str();
+  EXPECT_EQ(levelCount, 2);
+  const CondSumRow* const* top = groups[levelCount - 1];
+  selectLevel2Output(top, 4, kWidth, work.level2Bits, &trace.endAroundCarry);
+  trace.hypotheses[0] = 2;
+  trace.hypotheses[1] = 2 - top[2]->carries[3];
+  trace.hypotheses[2] = 2 - top[trace.hypotheses[1]]->carries[7];
+  releaseCondSumGroups(groups, levelCount);
+
+  out.str("");
+  trace.level2Value = bitRowValue(work.level2Bits, kWidth);
+  printLevel2Output(out, trace.level2Value, trace.endAroundCarry);
+  trace.finalNumber =
+      applyEndAroundCarry(trace.level2Value, trace.endAroundCarry);
+  printFinalNumber(out, trace.finalNumber);
+  trace.resultBlock = out.str();
+  for (int j = kWidth - 1; j >= 0; --j) {
+    trace.level2Bits += std::to_string(work.level2Bits[j]);
+  }
+
+  releaseWorkArrays(&work);
+  return trace;
+}
+
+// The lines of `block` from line `first` (0-based) on, `count` of them.
+std::string lines(const std::string& block, int first, int count) {
+  std::istringstream in(block);
+  std::string line;
+  std::string result;
+  for (int i = 0; std::getline(in, line); ++i) {
+    if (i >= first && i < first + count) result += line + "\n";
+  }
+  return result;
+}
+
+TEST(TraceStagesTest, WorkedExample1234StageByStage) {
+  const NumberTrace trace = traceNumber(1234);
+  EXPECT_EQ(trace.residueBlock, kResidueBlock1234);
+  EXPECT_EQ(trace.level1Block, kLevel1Block1234);
+  EXPECT_EQ(trace.hypothesesBlock, kHypothesesBlock1234);
+  EXPECT_EQ(trace.condSumBlock, kCondSumBlock1234);
+  EXPECT_EQ(trace.resultBlock, kResultBlock1234);
+  EXPECT_EQ(trace.level2Bits, "010011010010");
+  EXPECT_EQ(trace.hypotheses[1], 2);
+  EXPECT_EQ(trace.hypotheses[2], 3);
+}
+
+TEST(TraceStagesTest, WidthFourPrintoutOf1169) {
+  const NumberTrace trace = traceNumber(1169);
+  // The message and five blocks of four lines of width 2 come first.
+  EXPECT_EQ(lines(trace.condSumBlock, 21, 20),
+            "01101011\n-       \n1   0   \n\n"
+            "01011010\n-       \n1   0   \n\n"
+            "010010010010\n-           \n1   0   0   \n\n"
+            "00111000\n-       \n1   0   \n\n"
+            "00100111\n-       \n1   0   \n\n");
+  // Hypothesis 4 of width 2 shows a transfer of -2 out of the top pair.
+  const std::string hypothesis4 = lines(trace.condSumBlock, 17, 3);
+  EXPECT_EQ(hypothesis4.substr(11, 1), "-");  // sign at position 11
+  EXPECT_EQ(hypothesis4.substr(22, 1), "2");  // magnitude at position 11
+}
+
+struct ResultCase {
+  int x;
+  int hypotheses[3];
+  const char* level2Bits;
+  int level2Value, endAroundCarry, finalNumber;
+};
+
+TEST(TraceStagesTest, ResultTable) {
+  const ResultCase cases[] = {
+      {0, {2, 2, 2}, "000000000000", 0, 0, 0},
+      {1, {2, 2, 2}, "000000000000", 0, 1, 1},
+      {3, {2, 2, 2}, "000000000001", 1, 2, 3},
+      {66, {2, 2, 2}, "000001000000", 64, 2, 66},
+      {210, {2, 2, 4}, "000011010001", 209, 1, 210},
+      {1169, {2, 2, 2}, "010010010010", 1170, -1, 1169},
+      {4094, {2, 2, 2}, "111111111111", 4095, -1, 4094},
+      {5000, {2, 2, 3}, "001110001001", 905, 0, 905},
+      {8193, {2, 2, 2}, "000000000001", 1, 2, 3},
+      {20475, {2, 2, 2}, "000000000000", 0, 0, 0},
+  };
+  for (const ResultCase& c : cases) {
+    const NumberTrace trace = traceNumber(c.x);
+    for (int group = 0; group < 3; ++group) {
+      EXPECT_EQ(trace.hypotheses[group], c.hypotheses[group])
+          << c.x << " group " << group;
+    }
+    EXPECT_EQ(trace.level2Bits, c.level2Bits) << c.x;
+    EXPECT_EQ(
+        trace.resultBlock,
+        "The output of level 2, just before the end-around carry is: " +
+            std::to_string(c.level2Value) +
+            "\nThe end-around carry is: " + std::to_string(c.endAroundCarry) +
+            "\nThe final number converted back from RNS is " +
+            std::to_string(c.finalNumber) + "\n\n")
+        << c.x;
+  }
+}
+
+TEST(TraceStagesTest, HypothesesOfZero) {
+  const std::string blank(12, ' ');
+  const std::string minus(12, '-');
+  EXPECT_EQ(
+      lines(traceNumber(0).hypothesesBlock, 1, 30),
+      blank + "\n222222222222\n000000000000\n" + blank + "\n111111111111\n\n" +
+          blank + "\n111111111111\n111111111111\n" + blank +
+          "\n000000000000\n\n" + blank + "\n000000000000\n000000000000\n" +
+          blank + "\n000000000000\n\n" + minus +
+          "\n111111111111\n111111111111\n" + minus + "\n111111111111\n\n" +
+          minus + "\n222222222222\n000000000000\n" + minus +
+          "\n111111111111\n\n");
+}
+
+TEST(TraceStagesTest, ExtremeSigmasSplitWithANonNegativeBit) {
+  // 3 has the digit 3 at position 11: Sigma 5 under hypothesis 0.
+  const NumberTrace three = traceNumber(3);
+  EXPECT_EQ(lines(three.hypothesesBlock, 2, 1)[0], '5');
+  EXPECT_EQ(lines(three.hypothesesBlock, 3, 1)[0], '1');
+  EXPECT_EQ(lines(three.hypothesesBlock, 5, 1)[0], '2');
+  // 7 has the digit -2 at position 7: Sigma -3 and -4 under hypotheses 3, 4.
+  const NumberTrace seven = traceNumber(7);
+  EXPECT_EQ(seven.splits[3][7][0], 1);
+  EXPECT_EQ(seven.splits[3][7][1], -2);
+  EXPECT_EQ(seven.splits[4][7][0], 0);
+  EXPECT_EQ(seven.splits[4][7][1], -2);
+}
+
+TEST(TraceStagesTest, GroupsOfZeroHoldTheIncomingTransfer) {
+  const std::string block = traceNumber(4095).condSumBlock;
+  // Width 2: pairs (2,0), (1,0), (0,0), (3,-1), (2,-1) for k = 0..4.
+  EXPECT_EQ(lines(block, 1, 20),
+            "1010101010\n          \n0 0 0 0 0 \n\n"
+            "0101010101\n          \n0 0 0 0 0 \n\n"
+            "000000000000\n            \n0 0 0 0 0 0 \n\n"
+            "1111111111\n- - - - - \n1 1 1 1 1 \n\n"
+            "1010101010\n- - - - - \n1 1 1 1 1 \n\n");
+  // Width 4: groups (2,0), (1,0), (0,0), (15,-1), (14,-1).
+  EXPECT_EQ(lines(block, 21, 20),
+            "00100010\n        \n0   0   \n\n"
+            "00010001\n        \n0   0   \n\n"
+            "000000000000\n            \n0   0   0   \n\n"
+            "11111111\n-   -   \n1   1   \n\n"
+            "11101110\n-   -   \n1   1   \n\n");
+}
+
+TEST(TraceStagesTest, PositiveTransferOutOfTheTopGroup) {
+  for (int x : {3, 66}) {
+    const std::string hypothesis2 = lines(traceNumber(x).condSumBlock, 29, 3);
+    EXPECT_EQ(hypothesis2.substr(13, 1), " ") << x;
+    EXPECT_EQ(hypothesis2.substr(26, 1), "2") << x;
+  }
+}
+
+TEST(TraceStagesTest, NumbersThatDifferByMPrintTheSame) {
+  for (int x : {0, 7, 1169, 4094}) {
+    const NumberTrace low = traceNumber(x);
+    for (int y = x + 4095; y <= 20475; y += 4095) {
+      const NumberTrace high = traceNumber(y);
+      EXPECT_EQ(lines(high.residueBlock, 1, 14),
+                lines(low.residueBlock, 1, 14));
+      EXPECT_EQ(high.level1Block, low.level1Block) << y;
+      EXPECT_EQ(high.hypothesesBlock, low.hypothesesBlock) << y;
+      EXPECT_EQ(high.condSumBlock, low.condSumBlock) << y;
+      EXPECT_EQ(high.resultBlock, low.resultBlock) << y;
+    }
+  }
+}
+
+}  // namespace
