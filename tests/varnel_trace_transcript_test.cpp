@@ -34,8 +34,10 @@ const char kPrompt[] =
     "to the RNS and back again (enter an out-of-range\n"
     "number to quit: ";
 
-const std::string kNothingConverted =
-    std::string(kBanner) + kPrompt + "Press Enter...\n";
+// The last prompt, answered by no number, and the closing pause.
+const std::string kClosing = std::string(kPrompt) + "Press Enter...\n";
+
+const std::string kNothingConverted = kBanner + kClosing;
 
 // The whole printout of 1234 between its prompt and its result pause.
 const std::string kTrace1234 =
@@ -54,54 +56,47 @@ ProgramRun runTrace(const std::string& input) {
   return runProgram(VARNEL_TRACE_PATH, input);
 }
 
+// One conversion: the prompt, the printout and the result pause.
+std::string conversion(const std::string& trace) {
+  return std::string(kPrompt) + trace + "Press Enter...\n";
+}
+
+// Expects varnel_trace, given `input`, to print exactly `expected` and to
+// exit with 0.
+void expectTranscript(const std::string& input, const std::string& expected) {
+  const ProgramRun run = runTrace(input);
+  EXPECT_EQ(run.output, expected) << "input: " << input;
+  EXPECT_EQ(run.exitCode, 0) << "input: " << input;
+}
+
 TEST(VarnelTraceTranscriptTest, InputThatConvertsNothing) {
   const char* inputs[] = {"",        "abc\n",         "-1\n\n",
                           "20476\n", "99999999999\n", "-2147483649\n",
                           "\n\n\n",  "+\n",           "x1234\n\n\n\n"};
-  for (const char* input : inputs) {
-    const ProgramRun run = runTrace(input);
-    EXPECT_EQ(run.output, kNothingConverted) << "input: " << input;
-    EXPECT_EQ(run.exitCode, 0) << "input: " << input;
-  }
+  for (const char* input : inputs) expectTranscript(input, kNothingConverted);
 }
 
-TEST(VarnelTraceTranscriptTest, WorkedExample1234ThenOutOfRange) {
-  const ProgramRun run = runTrace("1234\n\n\n\n-1\n\n");
-  EXPECT_EQ(run.output, std::string(kBanner) + kPrompt + kTrace1234 +
-                            "Press Enter...\n" + kPrompt + "Press Enter...\n");
-  EXPECT_EQ(run.exitCode, 0);
-}
-
-TEST(VarnelTraceTranscriptTest, OneConversionOf100ThenMinusOne) {
-  const ProgramRun run = runTrace("100\n\n\n\n-1\n\n");
-  EXPECT_EQ(run.output, readFile(TEST_DATA_DIR "/varnel_trace_100.txt"));
-  EXPECT_EQ(run.exitCode, 0);
-}
-
-TEST(VarnelTraceTranscriptTest, LeadingBlanksPlusSignAndZerosAreAccepted) {
-  const ProgramRun run = runTrace("  +001234\n\n\n\n-1\n\n");
-  // The number is printed as read, that is as the int 1234.
-  EXPECT_EQ(run.output, std::string(kBanner) + kPrompt + kTrace1234 +
-                            "Press Enter...\n" + kPrompt + "Press Enter...\n");
-  EXPECT_EQ(run.exitCode, 0);
+TEST(VarnelTraceTranscriptTest, ConversionsEndedByAnOutOfRangeNumber) {
+  expectTranscript("1234\n\n\n\n-1\n\n",
+                   kBanner + conversion(kTrace1234) + kClosing);
+  // Leading blanks, a plus sign and zeros: the number prints as the int read.
+  expectTranscript("  +001234\n\n\n\n20476\n\n",
+                   kBanner + conversion(kTrace1234) + kClosing);
+  expectTranscript("100\n\n\n\n-1\n\n",
+                   readFile(TEST_DATA_DIR "/varnel_trace_100.txt"));
 }
 
 TEST(VarnelTraceTranscriptTest, LettersAfterTheNumberFeedThePauses) {
   // The level-1 pause takes the two letters, the result pause the line end
   // and the next one; the second 1234 is then read from the following line.
-  const ProgramRun run = runTrace("1234ab\n\n1234\n\n\n\n");
-  EXPECT_EQ(run.output, std::string(kBanner) + kPrompt + kTrace1234 +
-                            "Press Enter...\n" + kPrompt + kTrace1234 +
-                            "Press Enter...\n" + kPrompt + "Press Enter...\n");
-  EXPECT_EQ(run.exitCode, 0);
+  expectTranscript(
+      "1234ab\n\n1234\n\n\n\n",
+      kBanner + conversion(kTrace1234) + conversion(kTrace1234) + kClosing);
 }
 
 TEST(VarnelTraceTranscriptTest, OneNumberAndItsLineEndOnly) {
   // The level-1 pause meets the end of the input; the rest does not wait.
-  const ProgramRun run = runTrace("1234\n");
-  EXPECT_EQ(run.output, std::string(kBanner) + kPrompt + kTrace1234 +
-                            "Press Enter...\n" + kPrompt + "Press Enter...\n");
-  EXPECT_EQ(run.exitCode, 0);
+  expectTranscript("1234\n", kBanner + conversion(kTrace1234) + kClosing);
 }
 
 TEST(VarnelTraceTranscriptTest, BoundsOfTheRangeAreConverted) {
@@ -185,8 +180,7 @@ TEST(VarnelTraceTranscriptTest, EveryAcceptedNumberInOneRun) {
             (std::map<int, int>{{-1, 2075}, {0, 13246}, {1, 5145}, {2, 10}}));
   EXPECT_EQ(fullLevel2, (std::set<int>{4094, 8189, 12284, 16379, 20474}));
   EXPECT_EQ(firstTopHypothesis4, 210);
-  const std::string ending = std::string(kPrompt) + "Press Enter...\n";
-  EXPECT_EQ(run.output.substr(run.output.size() - ending.size()), ending);
+  EXPECT_EQ(run.output.substr(run.output.size() - kClosing.size()), kClosing);
 }
 
 }  // namespace
