@@ -6,6 +6,7 @@
 
 #include "cells/signed_digit_cells.h"
 #include "sweep/whole_range_check.h"
+#include "trace/console_pause.h"
 
 int main() {
   const int mod1 = 7;
@@ -22,6 +23,6 @@ int main() {
   sweepLoop(mod1, mod2, mod3, M, width, &ppmmCell, &pppmCell, &cpaCell,
             &mismatchFound, std::cin, std::cout);
   printVerdict(std::cout, mismatchFound);
-  closingPause(std::cin, std::cout);
+  pauseWithPrompt(std::cin, std::cout, "Press Enter");
   return 0;
 }

@@ -2,8 +2,7 @@
 
 #include "sweep/carry_propagate_pass.h"
 #include "trace/end_around_carry.h"
-#include "trace/level1_addition.h"
-#include "trace/residues_and_rows.h"
+#include "trace/level1_front_end.h"
 
 void allocateWorkArrays(int width, SweepArrays* arrays) {
   allocateFrontEndArrays(width, &arrays->frontEnd);
@@ -48,18 +47,14 @@ void sweepLoop(int mod1, int mod2, int mod3, int M, int width,
   for (int n = 0; n < M; n = n + 1) {
     SweepArrays work;
     allocateWorkArrays(width, &work);
-    FrontEndArrays& front = work.frontEnd;
 
     int x1, x2, x3;
-    toResidues(n, mod1, mod2, mod3, &x1, &x2, &x3);
-    expandResidueBits(x1, x2, x3, front.x1Bits, front.x2Bits, front.x3Bits);
-    placeOperandRows(front.x1Bits, front.x2Bits, front.x3Bits, width,
-                     front.addRows, front.subRows);
-    level1Addition(front.addRows, front.subRows, width, ppmmCell, pppmCell,
-                   front.level1Digits);
+    level1FrontEnd(n, mod1, mod2, mod3, width, ppmmCell, pppmCell, &x1, &x2,
+                   &x3, &work.frontEnd);
 
     int cpaCarry;
-    cpaPass(front.level1Digits, width, cpaCell, work.cpaBits, &cpaCarry);
+    cpaPass(work.frontEnd.level1Digits, width, cpaCell, work.cpaBits,
+            &cpaCarry);
     const int cpaValue = bitRowValue(work.cpaBits, width);
     const int finalNumber = applyEndAroundCarry(cpaValue, cpaCarry);
     checkResult(n, finalNumber, mismatchFound, in, out);
@@ -72,13 +67,5 @@ void printVerdict(std::ostream& out, bool mismatchFound) {
   if (mismatchFound) return;
   out << std::endl;
   out << "No mismatches were found; the entire range was converted correctly.";
-  out << std::endl;
-}
-
-void closingPause(std::istream& in, std::ostream& out) {
-  out << "Press Enter";
-  char scratch;
-  in.get(scratch);
-  in.get(scratch);
   out << std::endl;
 }

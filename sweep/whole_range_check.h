@@ -43,7 +43,4 @@ void sweepLoop(int mod1, int mod2, int mod3, int M, int width,
 // Prints an empty line and the all-correct line, unless a number mismatched.
 void printVerdict(std::ostream& out, bool mismatchFound);
 
-// Prints "Press Enter", reads two characters and ends the line.
-void closingPause(std::istream& in, std::ostream& out);
-
 #endif  // SWEEP_WHOLE_RANGE_CHECK_H_

@@ -1,5 +1,5 @@
 // varnel_trace's stages for one number, each computed and printed as main
-// runs them, against the worked examples and the result table.
+// runs them, for known conversions; and its dialogue on streams.
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include "tests/worked_example_1234.h"
 #include "trace/conditional_sum_groups.h"
 #include "trace/console_dialogue.h"
+#include "trace/console_pause.h"
 #include "trace/end_around_carry.h"
 #include "trace/front_end_printout.h"
-#include "trace/level1_addition.h"
+#include "trace/level1_front_end.h"
 #include "trace/level2_output.h"
-#include "trace/residues_and_rows.h"
 #include "trace/sigma_hypotheses.h"
 
 namespace {
@@ -47,18 +47,13 @@ NumberTrace traceNumber(int x) {
 
   std::ostringstream out;
   int x1, x2, x3;
-  toResidues(x, 7, 9, 65, &x1, &x2, &x3);
+  level1FrontEnd(x, 7, 9, 65, kWidth, &ppmm, &pppm, &x1, &x2, &x3, &front);
   printResidues(out, x, x1, x2, x3);
-  expandResidueBits(x1, x2, x3, front.x1Bits, front.x2Bits, front.x3Bits);
   printResidueBits(out, front.x1Bits, front.x2Bits, front.x3Bits);
-  placeOperandRows(front.x1Bits, front.x2Bits, front.x3Bits, kWidth,
-                   front.addRows, front.subRows);
   printOperandRows(out, front.addRows, front.subRows, kWidth);
   trace.residueBlock = out.str();
 
   out.str("");
-  level1Addition(front.addRows, front.subRows, kWidth, &ppmm, &pppm,
-                 front.level1Digits);
   printLevel1Digits(out, front.level1Digits, kWidth);
   trace.level1Block = out.str();
 
@@ -246,6 +241,45 @@ TEST(TraceStagesTest, NumbersThatDifferByMPrintTheSame) {
       EXPECT_EQ(high.condSumBlock, low.condSumBlock) << y;
       EXPECT_EQ(high.resultBlock, low.resultBlock) << y;
     }
+  }
+}
+
+TEST(ConsoleDialogueTest, PauseReadsTwoCharactersWhateverTheyAre) {
+  std::istringstream in("\n xyz");
+  std::ostringstream out;
+  pauseWithPrompt(in, out, "Hit any key to continue: ");
+  EXPECT_EQ(out.str(), "Hit any key to continue: \n");
+  EXPECT_EQ(in.get(), 'x');
+  pauseWithPrompt(in, out, "Press Enter...");
+  EXPECT_EQ(in.get(), EOF);
+  // At the end of the input the pause prints its line and returns.
+  pauseWithPrompt(in, out, "Press Enter...");
+  EXPECT_EQ(out.str(),
+            "Hit any key to continue: \nPress Enter...\nPress Enter...\n");
+}
+
+TEST(ConsoleDialogueTest, ReadNumberAcceptsZeroTo5M) {
+  struct {
+    const char* input;
+    int x;
+    bool accepted;
+  } const cases[] = {
+      {"0", 0, true},
+      {"20475", 20475, true},
+      {"\n\n  +0012\n", 12, true},
+      {"20476", 20476, false},
+      {"-1", -1, false},
+      {"-5", -5, false},
+      {"abc", -1, false},
+      {"2147483648", -1, false},
+      {"", -1, false},
+  };
+  for (const auto& c : cases) {
+    std::istringstream in(c.input);
+    std::ostringstream out;
+    int x = 99;
+    EXPECT_EQ(readNumber(in, out, 4095, &x), c.accepted) << c.input;
+    EXPECT_EQ(x, c.x) << c.input;
   }
 }
 

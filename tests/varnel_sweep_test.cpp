@@ -1,6 +1,6 @@
-// varnel_sweep: the carry-propagate pass and the end-around carry against
-// the worked examples and over the range, the mismatch report on streams of
-// its own, and the program's whole output.
+// varnel_sweep: the carry-propagate pass and the end-around carry for known
+// conversions and over the range, the mismatch report on streams of its
+// own, and the program's whole output.
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,7 @@
 #include "sweep/whole_range_check.h"
 #include "tests/program_runner.h"
 #include "trace/end_around_carry.h"
-#include "trace/level1_addition.h"
-#include "trace/residues_and_rows.h"
+#include "trace/level1_front_end.h"
 
 namespace {
 
@@ -36,12 +35,7 @@ PassResult convertBack(int n) {
   allocateWorkArrays(kWidth, &work);
   FrontEndArrays& front = work.frontEnd;
   int x1, x2, x3;
-  toResidues(n, 7, 9, 65, &x1, &x2, &x3);
-  expandResidueBits(x1, x2, x3, front.x1Bits, front.x2Bits, front.x3Bits);
-  placeOperandRows(front.x1Bits, front.x2Bits, front.x3Bits, kWidth,
-                   front.addRows, front.subRows);
-  level1Addition(front.addRows, front.subRows, kWidth, &ppmm, &pppm,
-                 front.level1Digits);
+  level1FrontEnd(n, 7, 9, 65, kWidth, &ppmm, &pppm, &x1, &x2, &x3, &front);
   PassResult result;
   cpaPass(front.level1Digits, kWidth, &cpa, work.cpaBits, &result.carry);
   for (int l = kWidth - 1; l >= 0; --l) {
@@ -53,7 +47,7 @@ PassResult convertBack(int n) {
   return result;
 }
 
-TEST(CarryPropagatePassTest, WorkedExamples) {
+TEST(CarryPropagatePassTest, KnownConversions) {
   struct {
     int n;
     const char* bits;

@@ -79,6 +79,9 @@ TEST(VarnelTraceTranscriptTest, InputThatConvertsNothing) {
 TEST(VarnelTraceTranscriptTest, ConversionsEndedByAnOutOfRangeNumber) {
   expectTranscript("1234\n\n\n\n-1\n\n",
                    kBanner + conversion(kTrace1234) + kClosing);
+  // Empty lines at the prompt are skipped; the prompt is not printed again.
+  expectTranscript("\n\n1234\n\n\n\n-1\n\n",
+                   kBanner + conversion(kTrace1234) + kClosing);
   // Leading blanks, a plus sign and zeros: the number prints as the int read.
   expectTranscript("  +001234\n\n\n\n20476\n\n",
                    kBanner + conversion(kTrace1234) + kClosing);

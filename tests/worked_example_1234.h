@@ -1,5 +1,5 @@
-// What varnel_trace prints for the number 1234, stage by stage, as the
-// worked examples give it.
+// What varnel_trace prints for the number 1234, stage by stage, worked out
+// by hand.
 
 #ifndef TESTS_WORKED_EXAMPLE_1234_H_
 #define TESTS_WORKED_EXAMPLE_1234_H_

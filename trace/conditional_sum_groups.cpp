@@ -10,7 +10,11 @@ int countLevels(int width) {
   return levelCount;
 }
 
-int groupWidthOfLevel(int level) { return 2 << level; }
+int groupWidthOfLevel(int level) {
+  int groupWidth = 2;
+  for (int i = 0; i < level; ++i) groupWidth = groupWidth * 2;
+  return groupWidth;
+}
 
 CondSumRow*** allocateCondSumGroups(int width, int levelCount) {
   CondSumRow*** groups = new CondSumRow**[levelCount];

@@ -65,11 +65,3 @@ bool readNumber(std::istream& in, std::ostream& out, int M, int* x) {
   if (in >> value) *x = value;
   return *x >= 0 && *x <= 5 * M;
 }
-
-void pauseWithPrompt(std::istream& in, std::ostream& out, const char* prompt) {
-  out << prompt;
-  char scratch;
-  in.get(scratch);
-  in.get(scratch);
-  out << std::endl;
-}

@@ -1,9 +1,9 @@
 // The frame of varnel_trace: its banner, the prompt for a number with the
-// acceptance test, the pause, and the work arrays that the stages share.
+// acceptance test, and the work arrays that the stages share.
 //
-// Input is read only by readNumber and pauseWithPrompt. A pause reads two
-// characters, whatever they are, with get(); once the input has ended or a
-// read has failed, every later read returns at once.
+// Input is read only by readNumber and by the pauses (pauseWithPrompt). Once
+// the input has ended or a read has failed, every later read returns at
+// once.
 
 #ifndef TRACE_CONSOLE_DIALOGUE_H_
 #define TRACE_CONSOLE_DIALOGUE_H_
@@ -38,9 +38,5 @@ void printBanner(std::ostream& out, int mod1, int mod2, int mod3);
 // too large for an int, end of input, failed stream) leaves *x at -1.
 // Returns whether *x lies in 0..5*M.
 bool readNumber(std::istream& in, std::ostream& out, int M, int* x);
-
-// Prints `prompt` without a line end, reads two characters with get() and
-// ends the line. What was read is not looked at.
-void pauseWithPrompt(std::istream& in, std::ostream& out, const char* prompt);
 
 #endif  // TRACE_CONSOLE_DIALOGUE_H_

@@ -1,7 +1,6 @@
 #include "trace/sigma_hypotheses.h"
 
-#include <cstdlib>
-
+#include "cells/signed_digit_cells.h"
 #include "trace/front_end_printout.h"
 
 void buildSigmaHypotheses(const int* level1Digits, int width,
@@ -22,12 +21,13 @@ void buildSigmaHypotheses(const int* level1Digits, int width,
     for (int k = 1; k < kHypothesisCount; ++k) rawSigma[k][j] = t - k;
   }
 
+  // Each raw Sigma is split as the carry-propagate cell splits a sum: a
+  // sum bit that is never negative and the transfer (Sigma - bit) / 2.
+  CpaCell splitter(0, 0);
   for (int k = 0; k < kHypothesisCount; ++k) {
     for (int j = 0; j < width; ++j) {
-      const int sigma = rawSigma[k][j];
-      const int bit = std::abs(sigma) % 2;
-      sBits[k][j] = bit;
-      cInts[k][j] = (sigma - bit) / 2;
+      splitter.set(level1Digits[j], 2 - k);
+      splitter.evaluate(&sBits[k][j], &cInts[k][j]);
     }
   }
 }

@@ -6,11 +6,11 @@
 #include "cells/signed_digit_cells.h"
 #include "trace/conditional_sum_groups.h"
 #include "trace/console_dialogue.h"
+#include "trace/console_pause.h"
 #include "trace/end_around_carry.h"
 #include "trace/front_end_printout.h"
-#include "trace/level1_addition.h"
+#include "trace/level1_front_end.h"
 #include "trace/level2_output.h"
-#include "trace/residues_and_rows.h"
 #include "trace/sigma_hypotheses.h"
 
 int main() {
@@ -32,19 +32,13 @@ int main() {
 
   int x = -1;
   while (readNumber(std::cin, std::cout, M, &x)) {
-    // Residues and operand rows.
+    // Residues, operand rows and level 1.
     int x1, x2, x3;
-    toResidues(x, mod1, mod2, mod3, &x1, &x2, &x3);
+    level1FrontEnd(x, mod1, mod2, mod3, width, &ppmmCell, &pppmCell, &x1, &x2,
+                   &x3, &front);
     printResidues(std::cout, x, x1, x2, x3);
-    expandResidueBits(x1, x2, x3, front.x1Bits, front.x2Bits, front.x3Bits);
     printResidueBits(std::cout, front.x1Bits, front.x2Bits, front.x3Bits);
-    placeOperandRows(front.x1Bits, front.x2Bits, front.x3Bits, width,
-                     front.addRows, front.subRows);
     printOperandRows(std::cout, front.addRows, front.subRows, width);
-
-    // Level 1.
-    level1Addition(front.addRows, front.subRows, width, &ppmmCell, &pppmCell,
-                   front.level1Digits);
     printLevel1Digits(std::cout, front.level1Digits, width);
     pauseWithPrompt(std::cin, std::cout, "Hit any key to continue: ");
 
