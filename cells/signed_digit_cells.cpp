@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace signed_digit {
+
 PpmmCell::PpmmCell(int plus1, int plus2, int minus1, int minus2) {
   set(plus1, plus2, minus1, minus2);
 }
@@ -49,3 +51,5 @@ void CpaCell::evaluate(int* sumBit, int* transfer) const {
   const int bit = *sumBit;
   *transfer = (sigma - bit) / 2;
 }
+
+}  // namespace signed_digit

@@ -15,6 +15,8 @@
 #ifndef CELLS_SIGNED_DIGIT_CELLS_H_
 #define CELLS_SIGNED_DIGIT_CELLS_H_
 
+namespace signed_digit {
+
 // Two bits to add and two to subtract.
 class PpmmCell {
  public:
@@ -74,5 +76,7 @@ class CpaCell {
   int digit;
   int carryIn;
 };
+
+}  // namespace signed_digit
 
 #endif  // CELLS_SIGNED_DIGIT_CELLS_H_

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace demo {
+
 SdPpCell::SdPpCell(int plus1, int plus2) { set(plus1, plus2); }
 
 void SdPpCell::set(int plus1, int plus2) {
@@ -69,3 +71,5 @@ void SdPmpCell::evaluate(int* digit, int* transfer) const {
     if (*transfer != 0) *transfer = -*transfer;
   }
 }
+
+}  // namespace demo

@@ -18,6 +18,8 @@
 #ifndef DEMO_CARRY_SAVE_CELLS_H_
 #define DEMO_CARRY_SAVE_CELLS_H_
 
+namespace demo {
+
 // Two inputs to add.
 class SdPpCell {
  public:
@@ -77,5 +79,7 @@ class SdPmpCell {
   int minus1;
   int plus2;
 };
+
+}  // namespace demo
 
 #endif  // DEMO_CARRY_SAVE_CELLS_H_

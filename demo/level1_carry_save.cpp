@@ -1,6 +1,8 @@
 #include "demo/level1_carry_save.h"
 
-void expandResidueBits(int value, int count, int* bits) {
+namespace demo {
+
+void expandIntoBits(int value, int count, int* bits) {
   for (int i = 0; i < count; ++i) bits[i] = 0;
   // The index bound keeps a value that needs more than count bits from
   // writing past the array.
@@ -33,8 +35,8 @@ void evaluateLevel1Cells(const Level1Cells& cells, int* carrySaveOut) {
   cells.cell5.evaluate(&carrySaveOut[11], &carrySaveOut[0]);
 }
 
-void printResidueBits(std::ostream& out, const char* name, int value,
-                      const int* bits, int count) {
+void printResidueInBinary(std::ostream& out, const char* name, int value,
+                          const int* bits, int count) {
   out << name << "=" << value << " in binary= ";
   for (int i = count - 1; i >= 0; --i) out << bits[i];
   out << std::endl;
@@ -46,3 +48,5 @@ void printCarrySavePairs(std::ostream& out, const int* carrySaveOut) {
   }
   out << std::endl;
 }
+
+}  // namespace demo

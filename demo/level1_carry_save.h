@@ -22,6 +22,8 @@
 
 #include "demo/carry_save_cells.h"
 
+namespace demo {
+
 // Positions of a word modulo 63.
 constexpr int kPositionCount = 6;
 // Bits of a residue modulo 7.
@@ -44,7 +46,7 @@ struct Level1Cells {
 
 // Clears bits[0..count-1], then stores the binary digits of value into it,
 // least significant first. Requires 0 <= value < 2^count.
-void expandResidueBits(int value, int count, int* bits);
+void expandIntoBits(int value, int count, int* bits);
 
 // Sets the cells of all six positions, position 0 first, from the residue
 // bits: x1Bits holds kX1BitCount bits of x1, x2Bits kX2BitCount bits of x2.
@@ -56,11 +58,13 @@ void evaluateLevel1Cells(const Level1Cells& cells, int* carrySaveOut);
 
 // Writes name, "=", value, " in binary= " and bits[count-1] down to bits[0]
 // without separators, then ends the line.
-void printResidueBits(std::ostream& out, const char* name, int value,
-                      const int* bits, int count);
+void printResidueInBinary(std::ostream& out, const char* name, int value,
+                          const int* bits, int count);
 
 // Writes the pair of each position from position 5 down to 0: its digit,
 // " ", the transfer into it and "  "; then ends the line.
 void printCarrySavePairs(std::ostream& out, const int* carrySaveOut);
+
+}  // namespace demo
 
 #endif  // DEMO_LEVEL1_CARRY_SAVE_H_

@@ -18,27 +18,27 @@ void pauseForEnter() {
 }  // namespace
 
 int main() {
-  Level1Cells cells;
+  demo::Level1Cells cells;
   const int x1 = 5;
   const int x2 = 7;
 
   std::cout << "Two-modulus Level 1 demonstration." << std::endl << std::endl;
   pauseForEnter();
 
-  int* x1Bits = new int[kX1BitCount]();
-  int* x2Bits = new int[kX2BitCount]();
-  int* carrySaveOut = new int[kCarrySaveOutSize]();
+  int* x1Bits = new int[demo::kX1BitCount]();
+  int* x2Bits = new int[demo::kX2BitCount]();
+  int* carrySaveOut = new int[demo::kCarrySaveOutSize]();
 
-  expandResidueBits(x1, kX1BitCount, x1Bits);
-  printResidueBits(std::cout, "x1", x1, x1Bits, kX1BitCount);
-  expandResidueBits(x2, kX2BitCount, x2Bits);
-  printResidueBits(std::cout, "x2", x2, x2Bits, kX2BitCount);
+  demo::expandIntoBits(x1, demo::kX1BitCount, x1Bits);
+  demo::printResidueInBinary(std::cout, "x1", x1, x1Bits, demo::kX1BitCount);
+  demo::expandIntoBits(x2, demo::kX2BitCount, x2Bits);
+  demo::printResidueInBinary(std::cout, "x2", x2, x2Bits, demo::kX2BitCount);
 
-  setLevel1Cells(x1Bits, x2Bits, &cells);
+  demo::setLevel1Cells(x1Bits, x2Bits, &cells);
   std::cout << "SD carry-save output for 61 = (5,7) in (7,9) set is:"
             << std::endl;
-  evaluateLevel1Cells(cells, carrySaveOut);
-  printCarrySavePairs(std::cout, carrySaveOut);
+  demo::evaluateLevel1Cells(cells, carrySaveOut);
+  demo::printCarrySavePairs(std::cout, carrySaveOut);
 
   delete[] x1Bits;
   delete[] x2Bits;

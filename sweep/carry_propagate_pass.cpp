@@ -1,7 +1,9 @@
 #include "sweep/carry_propagate_pass.h"
 
-void cpaPass(const int* level1Digits, int width, CpaCell* cpaCell, int* cpaBits,
-             int* cpaCarry) {
+namespace sweep {
+
+void cpaPass(const int* level1Digits, int width, signed_digit::CpaCell* cpaCell,
+             int* cpaBits, int* cpaCarry) {
   for (int l = 0; l < width; ++l) cpaBits[l] = 0;
   *cpaCarry = 0;
   for (int l = 0; l < width; ++l) {
@@ -9,3 +11,5 @@ void cpaPass(const int* level1Digits, int width, CpaCell* cpaCell, int* cpaBits,
     cpaCell->evaluate(&cpaBits[l], cpaCarry);
   }
 }
+
+}  // namespace sweep

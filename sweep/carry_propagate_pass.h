@@ -9,10 +9,14 @@
 
 #include "cells/signed_digit_cells.h"
 
+namespace sweep {
+
 // Clears cpaBits[0..width-1], then ripples level1Digits[0..width-1] through
 // *cpaCell starting with transfer 0: stores the sum bit of each position in
 // cpaBits and the transfer out of the top position in *cpaCarry.
-void cpaPass(const int* level1Digits, int width, CpaCell* cpaCell, int* cpaBits,
-             int* cpaCarry);
+void cpaPass(const int* level1Digits, int width, signed_digit::CpaCell* cpaCell,
+             int* cpaBits, int* cpaCarry);
+
+}  // namespace sweep
 
 #endif  // SWEEP_CARRY_PROPAGATE_PASS_H_

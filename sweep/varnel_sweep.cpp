@@ -7,22 +7,19 @@
 #include "cells/signed_digit_cells.h"
 #include "sweep/whole_range_check.h"
 #include "trace/console_pause.h"
+#include "trace/level1_addition.h"
+#include "trace/moduli.h"
 
 int main() {
-  const int mod1 = 7;
-  const int mod2 = 9;
-  const int mod3 = 65;
-  const int M = mod1 * mod2 * mod3;
-  const int width = 12;
-  PpmmCell ppmmCell(0, 0, 0, 0);
-  PppmCell pppmCell(0, 0, 0, 0);
-  CpaCell cpaCell(0, 0);
+  const trace::Moduli moduli = trace::makeModuli();
+  trace::Level1CellPair cells;
+  signed_digit::CpaCell cpaCell(0, 0);
   bool mismatchFound = false;
 
-  printBanner(std::cout, mod1, mod2, mod3);
-  sweepLoop(mod1, mod2, mod3, M, width, &ppmmCell, &pppmCell, &cpaCell,
-            &mismatchFound, std::cin, std::cout);
-  printVerdict(std::cout, mismatchFound);
-  pauseWithPrompt(std::cin, std::cout, "Press Enter");
+  sweep::printBanner(std::cout, moduli);
+  sweep::sweepLoop(moduli, &cells, &cpaCell, &mismatchFound, std::cin,
+                   std::cout);
+  sweep::printVerdict(std::cout, mismatchFound);
+  trace::pauseWithPrompt(std::cin, std::cout, "Press Enter");
   return 0;
 }

@@ -4,17 +4,19 @@
 #include "trace/end_around_carry.h"
 #include "trace/level1_front_end.h"
 
+namespace sweep {
+
 void allocateWorkArrays(int width, SweepArrays* arrays) {
-  allocateFrontEndArrays(width, &arrays->frontEnd);
+  trace::allocateFrontEndArrays(width, &arrays->frontEnd);
   arrays->cpaBits = new int[width];
 }
 
 void releaseWorkArrays(SweepArrays* arrays) {
-  releaseFrontEndArrays(&arrays->frontEnd);
+  trace::releaseFrontEndArrays(&arrays->frontEnd);
   delete[] arrays->cpaBits;
 }
 
-void printBanner(std::ostream& out, int mod1, int mod2, int mod3) {
+void printBanner(std::ostream& out, const trace::Moduli& moduli) {
   out << "Three-modulus Residue to Binary Conversion (with Signed-Digit"
       << std::endl;
   out << "architecture) Simulation Program" << std::endl;
@@ -23,8 +25,8 @@ void printBanner(std::ostream& out, int mod1, int mod2, int mod3) {
   out << "==========================================================="
       << std::endl;
   out << std::endl;
-  out << "The moduli set is (" << mod1 << "," << mod2 << "," << mod3 << ")."
-      << std::endl
+  out << "The moduli set is (" << moduli.mod1 << "," << moduli.mod2 << ","
+      << moduli.mod3 << ")." << std::endl
       << std::endl;
   out << "Running..." << std::endl;
 }
@@ -41,22 +43,22 @@ void checkResult(int n, int finalNumber, bool* mismatchFound, std::istream& in,
   out << std::endl;
 }
 
-void sweepLoop(int mod1, int mod2, int mod3, int M, int width,
-               PpmmCell* ppmmCell, PppmCell* pppmCell, CpaCell* cpaCell,
-               bool* mismatchFound, std::istream& in, std::ostream& out) {
-  for (int n = 0; n < M; n = n + 1) {
+void sweepLoop(const trace::Moduli& moduli, trace::Level1CellPair* cells,
+               signed_digit::CpaCell* cpaCell, bool* mismatchFound,
+               std::istream& in, std::ostream& out) {
+  const int width = moduli.width;
+  for (int n = 0; n < moduli.M; n = n + 1) {
     SweepArrays work;
     allocateWorkArrays(width, &work);
 
-    int x1, x2, x3;
-    level1FrontEnd(n, mod1, mod2, mod3, width, ppmmCell, pppmCell, &x1, &x2,
-                   &x3, &work.frontEnd);
+    trace::Residues residues;
+    trace::level1FrontEnd(n, moduli, cells, &residues, &work.frontEnd);
 
     int cpaCarry;
     cpaPass(work.frontEnd.level1Digits, width, cpaCell, work.cpaBits,
             &cpaCarry);
-    const int cpaValue = bitRowValue(work.cpaBits, width);
-    const int finalNumber = applyEndAroundCarry(cpaValue, cpaCarry);
+    const int cpaValue = trace::bitRowValue(work.cpaBits, width);
+    const int finalNumber = trace::applyEndAroundCarry(cpaValue, cpaCarry);
     checkResult(n, finalNumber, mismatchFound, in, out);
 
     releaseWorkArrays(&work);
@@ -69,3 +71,5 @@ void printVerdict(std::ostream& out, bool mismatchFound) {
   out << "No mismatches were found; the entire range was converted correctly.";
   out << std::endl;
 }
+
+}  // namespace sweep

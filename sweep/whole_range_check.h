@@ -12,11 +12,15 @@
 
 #include "cells/signed_digit_cells.h"
 #include "trace/front_end_arrays.h"
+#include "trace/level1_addition.h"
+#include "trace/moduli.h"
+
+namespace sweep {
 
 // What one number needs, allocated for it and released after it.
 struct SweepArrays {
-  FrontEndArrays frontEnd;  // residue bits, operand rows, level-1 digits
-  int* cpaBits;             // the sum bits of the carry-propagate pass
+  trace::FrontEndArrays frontEnd;  // residue bits, operand rows, level-1 digits
+  int* cpaBits;                    // the sum bits of the carry-propagate pass
 };
 
 // Allocates every array of *arrays with rows of `width` ints.
@@ -26,7 +30,7 @@ void allocateWorkArrays(int width, SweepArrays* arrays);
 void releaseWorkArrays(SweepArrays* arrays);
 
 // Prints the banner, the moduli line and "Running...".
-void printBanner(std::ostream& out, int mod1, int mod2, int mod3);
+void printBanner(std::ostream& out, const trace::Moduli& moduli);
 
 // When finalNumber differs from n: prints "Error!" and "<n> =? <finalNumber>",
 // sets *mismatchFound, prints "Press Enter" and reads one character.
@@ -35,12 +39,14 @@ void checkResult(int n, int finalNumber, bool* mismatchFound, std::istream& in,
 
 // Converts every number 0..M-1 back through the front end (with the level-1
 // cells), the carry-propagate pass (with *cpaCell) and the end-around carry,
-// and checks each result; *mismatchFound is set at the first mismatch.
-void sweepLoop(int mod1, int mod2, int mod3, int M, int width,
-               PpmmCell* ppmmCell, PppmCell* pppmCell, CpaCell* cpaCell,
-               bool* mismatchFound, std::istream& in, std::ostream& out);
+// and checks each result; every mismatch sets *mismatchFound.
+void sweepLoop(const trace::Moduli& moduli, trace::Level1CellPair* cells,
+               signed_digit::CpaCell* cpaCell, bool* mismatchFound,
+               std::istream& in, std::ostream& out);
 
 // Prints an empty line and the all-correct line, unless a number mismatched.
 void printVerdict(std::ostream& out, bool mismatchFound);
+
+}  // namespace sweep
 
 #endif  // SWEEP_WHOLE_RANGE_CHECK_H_

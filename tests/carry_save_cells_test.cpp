@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+namespace demo {
 namespace {
 
 struct Pair {
@@ -125,3 +126,4 @@ TEST(CarrySaveCellsTest, PairKeepsSum) {
 }
 
 }  // namespace
+}  // namespace demo

@@ -13,6 +13,7 @@
 #include "trace/front_end_arrays.h"
 #include "trace/level1_addition.h"
 
+namespace trace {
 namespace {
 
 const int kWidth = 12;
@@ -39,8 +40,7 @@ class FrontEnd : public ::testing::Test {
   ~FrontEnd() override { releaseFrontEndArrays(&arrays_); }
 
   void convert(int x) {
-    level1FrontEnd(x, 7, 9, 65, kWidth, &ppmm_, &pppm_, &x1_, &x2_, &x3_,
-                   &arrays_);
+    level1FrontEnd(x, makeModuli(), &cells_, &residues_, &arrays_);
   }
 
   std::string residueBitsText() const {
@@ -67,15 +67,13 @@ class FrontEnd : public ::testing::Test {
 
   int ppmmResult() const {
     int result;
-    ppmm_.evaluate(&result);
+    cells_.ppmmCell.evaluate(&result);
     return result;
   }
 
   FrontEndArrays arrays_;
-  // Inputs that no position gives, to see whether a cell was set.
-  PpmmCell ppmm_{5, 5, 0, 0};
-  PppmCell pppm_{0, 0, 0, 0};
-  int x1_ = -1, x2_ = -1, x3_ = -1;
+  Level1CellPair cells_;
+  Residues residues_{-1, -1, -1};
 };
 
 struct RowCase {
@@ -102,9 +100,9 @@ TEST_F(FrontEnd, ResiduesBitsAndRowsOfWorkedExamples) {
   };
   for (const RowCase& c : cases) {
     convert(c.x);
-    EXPECT_EQ(x1_, c.x1) << c.x;
-    EXPECT_EQ(x2_, c.x2) << c.x;
-    EXPECT_EQ(x3_, c.x3) << c.x;
+    EXPECT_EQ(residues_.x1, c.x1) << c.x;
+    EXPECT_EQ(residues_.x2, c.x2) << c.x;
+    EXPECT_EQ(residues_.x3, c.x3) << c.x;
     EXPECT_EQ(residueBitsText(), c.bits) << c.x;
     EXPECT_EQ(rowsText(), c.rows) << c.x;
   }
@@ -127,15 +125,18 @@ TEST_F(FrontEnd, StaleContentsNeverShow) {
 TEST_F(FrontEnd, RowsHoldWeightedResiduesForEveryNumber) {
   for (int x = 0; x <= 5 * kM; ++x) {
     convert(x);
-    ASSERT_EQ(x1_, x % kM % 7);
-    ASSERT_EQ(x2_, x % kM % 9);
-    ASSERT_EQ(x3_, x % kM % 65);
-    const std::string expected =
-        binaryText(2048 * x3_ % kM) + " " + binaryText(1170 * x1_ % kM) + " " +
-        binaryText(1040 * x2_ % kM) + " " + binaryText(32 * x3_ % kM) + " " +
-        binaryText(130 * x2_ % kM);
+    ASSERT_EQ(residues_.x1, x % kM % 7);
+    ASSERT_EQ(residues_.x2, x % kM % 9);
+    ASSERT_EQ(residues_.x3, x % kM % 65);
+    const std::string expected = binaryText(2048 * residues_.x3 % kM) + " " +
+                                 binaryText(1170 * residues_.x1 % kM) + " " +
+                                 binaryText(1040 * residues_.x2 % kM) + " " +
+                                 binaryText(32 * residues_.x3 % kM) + " " +
+                                 binaryText(130 * residues_.x2 % kM);
     ASSERT_EQ(rowsText(), expected) << x;
-    const int sum = 2048 * x3_ + 1170 * x1_ + 1040 * x2_ - 32 * x3_ - 130 * x2_;
+    const int sum = 2048 * residues_.x3 + 1170 * residues_.x1 +
+                    1040 * residues_.x2 - 32 * residues_.x3 -
+                    130 * residues_.x2;
     ASSERT_EQ(((sum % kM) + kM) % kM, x % kM) << x;
     for (int j = 0; j < kWidth; ++j) {
       if (arrays_.subRows[0][j] != 0 && arrays_.subRows[1][j] != 0) {
@@ -166,7 +167,8 @@ TEST_F(FrontEnd, Level1DigitsOfWorkedExamples) {
       {3, {3, 2, 0, 0, 0, -1, 1, 2, 0, 0, 0, 1}, 10, 3 + 2 * kM},
   };
   for (const DigitCase& c : cases) {
-    ppmm_.set(5, 5, 0, 0);
+    // Inputs that no position gives, to see whether the PpmmCell was set.
+    cells_.ppmmCell.set(5, 5, 0, 0);
     convert(c.x);
     for (int i = 0; i < kWidth; ++i) {
       EXPECT_EQ(digit(kWidth - 1 - i), c.digits[i])
@@ -217,10 +219,9 @@ TEST(Level1AdditionTest, PpmmCellDropsTheFirstZeroAddRow) {
   // keeps C+ and A+: two 1s at every position. Dropping C+ everywhere would
   // give -1 at positions 1 and 2.
   const int expected[width] = {0, 0, 0, 0};
-  PpmmCell ppmm(0, 0, 0, 0);
-  PppmCell pppm(0, 0, 0, 0);
+  Level1CellPair cells;
   int digits[width];
-  level1Addition(addRows, subRows, width, &ppmm, &pppm, digits);
+  level1Addition(addRows, subRows, width, &cells, digits);
   for (int j = 0; j < width; ++j) EXPECT_EQ(digits[j], expected[j]) << j;
 }
 
@@ -232,10 +233,9 @@ TEST(Level1AdditionTest, SubtractBitsCountWhenNonzero) {
   int bMinus[2] = {1, 3};
   const int* addRows[3] = {cPlus, aPlus, bPlus};
   const int* subRows[2] = {cMinus, bMinus};
-  PpmmCell ppmm(0, 0, 0, 0);
-  PppmCell pppm(0, 0, 0, 0);
+  Level1CellPair cells;
   int digits[2];
-  level1Addition(addRows, subRows, 2, &ppmm, &pppm, digits);
+  level1Addition(addRows, subRows, 2, &cells, digits);
   // Position 0: both set, so the PpmmCell takes C+, A+ (B+ dropped) and both
   // subtract values. Position 1: only B- is set and the PppmCell takes it.
   EXPECT_EQ(digits[0], 1 + 1 - 2 - 1);
@@ -258,3 +258,4 @@ TEST(EndAroundCarryTest, NothingIsReducedModuloM) {
 }
 
 }  // namespace
+}  // namespace trace

@@ -7,6 +7,7 @@
 #include "demo/level1_carry_save.h"
 #include "tests/program_runner.h"
 
+namespace demo {
 namespace {
 
 TEST(ExpandResidueBitsTest, ClearsThenStoresLeastSignificantFirst) {
@@ -21,7 +22,7 @@ TEST(ExpandResidueBitsTest, ClearsThenStoresLeastSignificantFirst) {
   for (const Case& c : cases) {
     const int count = static_cast<int>(c.bits.size());
     std::vector<int> bits(count + 1, 7);  // the last entry must stay 7
-    expandResidueBits(c.value, count, bits.data());
+    expandIntoBits(c.value, count, bits.data());
     std::vector<int> expected = c.bits;
     expected.push_back(7);
     EXPECT_EQ(bits, expected) << c.value << " in " << count << " bits";
@@ -32,8 +33,8 @@ TEST(ExpandResidueBitsTest, ClearsThenStoresLeastSignificantFirst) {
 std::vector<int> carrySaveOutFor(int x1, int x2) {
   int x1Bits[kX1BitCount];
   int x2Bits[kX2BitCount];
-  expandResidueBits(x1, kX1BitCount, x1Bits);
-  expandResidueBits(x2, kX2BitCount, x2Bits);
+  expandIntoBits(x1, kX1BitCount, x1Bits);
+  expandIntoBits(x2, kX2BitCount, x2Bits);
   Level1Cells cells;
   setLevel1Cells(x1Bits, x2Bits, &cells);
   std::vector<int> out(kCarrySaveOutSize, 99);
@@ -88,3 +89,4 @@ TEST(OstrinDemoTest, TranscriptDoesNotDependOnInput) {
 }
 
 }  // namespace
+}  // namespace demo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+namespace signed_digit {
 namespace {
 
 struct FourInputCase {
@@ -114,3 +115,4 @@ TEST(CpaCellTest, RippleVariableIsBothCarryInAndTransfer) {
 }
 
 }  // namespace
+}  // namespace signed_digit

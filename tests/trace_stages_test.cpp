@@ -1,103 +1,24 @@
-// varnel_trace's stages for one number, each computed and printed as main
-// runs them, for known conversions; and its dialogue on streams.
+// varnel_trace's stages for one number, run as main runs them, for known
+// conversions; and its dialogue on streams.
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "cells/signed_digit_cells.h"
 #include "tests/worked_example_1234.h"
 #include "trace/conditional_sum_groups.h"
 #include "trace/console_dialogue.h"
 #include "trace/console_pause.h"
-#include "trace/end_around_carry.h"
-#include "trace/front_end_printout.h"
-#include "trace/level1_front_end.h"
-#include "trace/level2_output.h"
+#include "trace/level1_addition.h"
+#include "trace/moduli.h"
 #include "trace/sigma_hypotheses.h"
 
+namespace trace {
 namespace {
 
 const int kWidth = 12;
-
-// Everything that the stages compute and print for one number.
-struct NumberTrace {
-  std::string residueBlock;
-  std::string level1Block;
-  std::string hypothesesBlock;
-  std::string condSumBlock;
-  std::string resultBlock;
-  std::string level2Bits;  // from position 11 down
-  int hypotheses[3];       // of the groups 0-3, 4-7, 8-11
-  int level2Value;
-  int endAroundCarry;
-  int finalNumber;
-  int splits[5][kWidth][2];  // s(o) bit and c(i+1) int per hypothesis
-};
-
-// Runs every stage of one number in main's order on work arrays of its own.
-NumberTrace traceNumber(int x) {
-  NumberTrace trace;
-  PpmmCell ppmm(0, 0, 0, 0);
-  PppmCell pppm(0, 0, 0, 0);
-  WorkArrays work;
-  allocateWorkArrays(kWidth, &work);
-  FrontEndArrays& front = work.frontEnd;
-
-  std::ostringstream out;
-  int x1, x2, x3;
-  level1FrontEnd(x, 7, 9, 65, kWidth, &ppmm, &pppm, &x1, &x2, &x3, &front);
-  printResidues(out, x, x1, x2, x3);
-  printResidueBits(out, front.x1Bits, front.x2Bits, front.x3Bits);
-  printOperandRows(out, front.addRows, front.subRows, kWidth);
-  trace.residueBlock = out.str();
-
-  out.str("");
-  printLevel1Digits(out, front.level1Digits, kWidth);
-  trace.level1Block = out.str();
-
-  out.str("");
-  trace.endAroundCarry = 99;
-  buildSigmaHypotheses(front.level1Digits, kWidth, work.rawSigma, work.sBits,
-                       work.cInts, &trace.endAroundCarry);
-  EXPECT_EQ(trace.endAroundCarry, 0);
-  printSigmaHypotheses(out, work.rawSigma, work.sBits, work.cInts, kWidth);
-  trace.hypothesesBlock = out.str();
-  for (int k = 0; k < 5; ++k) {
-    for (int j = 0; j < kWidth; ++j) {
-      trace.splits[k][j][0] = work.sBits[k][j];
-      trace.splits[k][j][1] = work.cInts[k][j];
-    }
-  }
-
-  out.str("");
-  int levelCount;
-  CondSumRow*** groups =
-      conditionalSumLevels(work.sBits, work.cInts, kWidth, &levelCount, out);
-  trace.condSumBlock = out.str();
-  EXPECT_EQ(levelCount, 2);
-  const CondSumRow* const* top = groups[levelCount - 1];
-  selectLevel2Output(top, 4, kWidth, work.level2Bits, &trace.endAroundCarry);
-  trace.hypotheses[0] = 2;
-  trace.hypotheses[1] = 2 - top[2]->carries[3];
-  trace.hypotheses[2] = 2 - top[trace.hypotheses[1]]->carries[7];
-  releaseCondSumGroups(groups, levelCount);
-
-  out.str("");
-  trace.level2Value = bitRowValue(work.level2Bits, kWidth);
-  printLevel2Output(out, trace.level2Value, trace.endAroundCarry);
-  trace.finalNumber =
-      applyEndAroundCarry(trace.level2Value, trace.endAroundCarry);
-  printFinalNumber(out, trace.finalNumber);
-  trace.resultBlock = out.str();
-  for (int j = kWidth - 1; j >= 0; --j) {
-    trace.level2Bits += std::to_string(work.level2Bits[j]);
-  }
-
-  releaseWorkArrays(&work);
-  return trace;
-}
 
 // The lines of `block` from line `first` (0-based) on, `count` of them.
 std::string lines(const std::string& block, int first, int count) {
@@ -110,8 +31,71 @@ std::string lines(const std::string& block, int first, int count) {
   return result;
 }
 
+// Everything that the stages print and leave in the work arrays for one
+// number.
+struct NumberTrace {
+  std::string residueBlock;
+  std::string level1Block;
+  std::string hypothesesBlock;
+  std::string condSumBlock;
+  std::string resultBlock;
+  std::string level2Bits;    // from position 11 down
+  int hypotheses[3];         // of the groups 0-3, 4-7, 8-11
+  int splits[5][kWidth][2];  // s(o) bit and c(i+1) int per hypothesis
+};
+
+// The transfer out of position p under hypothesis k, as the width-4 printout
+// shows it: the sign and magnitude lines of k's block.
+int printedTransfer(const std::string& condSumBlock, int k, int p) {
+  const std::string signs = lines(condSumBlock, 21 + 4 * k + 1, 1);
+  const std::string magnitudes = lines(condSumBlock, 21 + 4 * k + 2, 1);
+  const int magnitude = magnitudes[11 - p] - '0';
+  return signs[11 - p] == '-' ? -magnitude : magnitude;
+}
+
+// Runs traceNumber for x on work arrays of its own, with no input left for
+// the pauses, and cuts its printout into the blocks of the stages.
+NumberTrace traceOf(int x) {
+  Level1CellPair cells;
+  WorkArrays work;
+  allocateWorkArrays(kWidth, &work);
+  std::istringstream in("");
+  std::ostringstream out;
+  traceNumber(x, makeModuli(), &cells, &work, in, out);
+
+  NumberTrace trace;
+  const std::string text = out.str();
+  trace.residueBlock = lines(text, 0, 15);
+  trace.level1Block = lines(text, 15, 2);
+  trace.hypothesesBlock = lines(text, 18, 31);
+  trace.condSumBlock = lines(text, 49, 41);
+  trace.resultBlock = lines(text, 90, 4);
+  // The blocks in this order with the two pauses are the whole printout.
+  EXPECT_EQ(text, trace.residueBlock + trace.level1Block +
+                      "Hit any key to continue: \n" + trace.hypothesesBlock +
+                      trace.condSumBlock + trace.resultBlock +
+                      "Press Enter...\n")
+      << x;
+
+  trace.hypotheses[0] = 2;
+  trace.hypotheses[1] = 2 - printedTransfer(trace.condSumBlock, 2, 3);
+  trace.hypotheses[2] =
+      2 - printedTransfer(trace.condSumBlock, trace.hypotheses[1], 7);
+  for (int j = kWidth - 1; j >= 0; --j) {
+    trace.level2Bits += std::to_string(work.level2Bits[j]);
+  }
+  for (int k = 0; k < 5; ++k) {
+    for (int j = 0; j < kWidth; ++j) {
+      trace.splits[k][j][0] = work.sBits[k][j];
+      trace.splits[k][j][1] = work.cInts[k][j];
+    }
+  }
+  releaseWorkArrays(&work);
+  return trace;
+}
+
 TEST(TraceStagesTest, WorkedExample1234StageByStage) {
-  const NumberTrace trace = traceNumber(1234);
+  const NumberTrace trace = traceOf(1234);
   EXPECT_EQ(trace.residueBlock, kResidueBlock1234);
   EXPECT_EQ(trace.level1Block, kLevel1Block1234);
   EXPECT_EQ(trace.hypothesesBlock, kHypothesesBlock1234);
@@ -123,7 +107,7 @@ TEST(TraceStagesTest, WorkedExample1234StageByStage) {
 }
 
 TEST(TraceStagesTest, WidthFourPrintoutOf1169) {
-  const NumberTrace trace = traceNumber(1169);
+  const NumberTrace trace = traceOf(1169);
   // The message and five blocks of four lines of width 2 come first.
   EXPECT_EQ(lines(trace.condSumBlock, 21, 20),
             "01101011\n-       \n1   0   \n\n"
@@ -158,7 +142,7 @@ TEST(TraceStagesTest, ResultTable) {
       {20475, {2, 2, 2}, "000000000000", 0, 0, 0},
   };
   for (const ResultCase& c : cases) {
-    const NumberTrace trace = traceNumber(c.x);
+    const NumberTrace trace = traceOf(c.x);
     for (int group = 0; group < 3; ++group) {
       EXPECT_EQ(trace.hypotheses[group], c.hypotheses[group])
           << c.x << " group " << group;
@@ -179,7 +163,7 @@ TEST(TraceStagesTest, HypothesesOfZero) {
   const std::string blank(12, ' ');
   const std::string minus(12, '-');
   EXPECT_EQ(
-      lines(traceNumber(0).hypothesesBlock, 1, 30),
+      lines(traceOf(0).hypothesesBlock, 1, 30),
       blank + "\n222222222222\n000000000000\n" + blank + "\n111111111111\n\n" +
           blank + "\n111111111111\n111111111111\n" + blank +
           "\n000000000000\n\n" + blank + "\n000000000000\n000000000000\n" +
@@ -189,14 +173,30 @@ TEST(TraceStagesTest, HypothesesOfZero) {
           "\n111111111111\n\n");
 }
 
+// Level 2 starts every number with no end-around carry, and has a level for
+// each group width 2, 4, 8, ... up to half the row.
+TEST(TraceStagesTest, Level2Bookkeeping) {
+  WorkArrays work;
+  allocateWorkArrays(kWidth, &work);
+  const int digits[kWidth] = {3, -2, 1};
+  int endAroundCarry = 99;
+  buildSigmaHypotheses(digits, kWidth, work.rawSigma, work.sBits, work.cInts,
+                       &endAroundCarry);
+  EXPECT_EQ(endAroundCarry, 0);
+  releaseWorkArrays(&work);
+  EXPECT_EQ((std::vector<int>{countLevels(4), countLevels(8), countLevels(12),
+                              countLevels(16)}),
+            (std::vector<int>{1, 2, 2, 3}));
+}
+
 TEST(TraceStagesTest, ExtremeSigmasSplitWithANonNegativeBit) {
   // 3 has the digit 3 at position 11: Sigma 5 under hypothesis 0.
-  const NumberTrace three = traceNumber(3);
+  const NumberTrace three = traceOf(3);
   EXPECT_EQ(lines(three.hypothesesBlock, 2, 1)[0], '5');
   EXPECT_EQ(lines(three.hypothesesBlock, 3, 1)[0], '1');
   EXPECT_EQ(lines(three.hypothesesBlock, 5, 1)[0], '2');
   // 7 has the digit -2 at position 7: Sigma -3 and -4 under hypotheses 3, 4.
-  const NumberTrace seven = traceNumber(7);
+  const NumberTrace seven = traceOf(7);
   EXPECT_EQ(seven.splits[3][7][0], 1);
   EXPECT_EQ(seven.splits[3][7][1], -2);
   EXPECT_EQ(seven.splits[4][7][0], 0);
@@ -204,7 +204,7 @@ TEST(TraceStagesTest, ExtremeSigmasSplitWithANonNegativeBit) {
 }
 
 TEST(TraceStagesTest, GroupsOfZeroHoldTheIncomingTransfer) {
-  const std::string block = traceNumber(4095).condSumBlock;
+  const std::string block = traceOf(4095).condSumBlock;
   // Width 2: pairs (2,0), (1,0), (0,0), (3,-1), (2,-1) for k = 0..4.
   EXPECT_EQ(lines(block, 1, 20),
             "1010101010\n          \n0 0 0 0 0 \n\n"
@@ -223,7 +223,7 @@ TEST(TraceStagesTest, GroupsOfZeroHoldTheIncomingTransfer) {
 
 TEST(TraceStagesTest, PositiveTransferOutOfTheTopGroup) {
   for (int x : {3, 66}) {
-    const std::string hypothesis2 = lines(traceNumber(x).condSumBlock, 29, 3);
+    const std::string hypothesis2 = lines(traceOf(x).condSumBlock, 29, 3);
     EXPECT_EQ(hypothesis2.substr(13, 1), " ") << x;
     EXPECT_EQ(hypothesis2.substr(26, 1), "2") << x;
   }
@@ -231,9 +231,9 @@ TEST(TraceStagesTest, PositiveTransferOutOfTheTopGroup) {
 
 TEST(TraceStagesTest, NumbersThatDifferByMPrintTheSame) {
   for (int x : {0, 7, 1169, 4094}) {
-    const NumberTrace low = traceNumber(x);
+    const NumberTrace low = traceOf(x);
     for (int y = x + 4095; y <= 20475; y += 4095) {
-      const NumberTrace high = traceNumber(y);
+      const NumberTrace high = traceOf(y);
       EXPECT_EQ(lines(high.residueBlock, 1, 14),
                 lines(low.residueBlock, 1, 14));
       EXPECT_EQ(high.level1Block, low.level1Block) << y;
@@ -284,3 +284,4 @@ TEST(ConsoleDialogueTest, ReadNumberAcceptsZeroTo5M) {
 }
 
 }  // namespace
+}  // namespace trace

@@ -15,6 +15,7 @@
 #include "trace/end_around_carry.h"
 #include "trace/level1_front_end.h"
 
+namespace sweep {
 namespace {
 
 const int kWidth = 12;
@@ -28,21 +29,20 @@ struct PassResult {
 
 // Runs the front end and the carry-propagate pass for n, as the sweep does.
 PassResult convertBack(int n) {
-  PpmmCell ppmm(0, 0, 0, 0);
-  PppmCell pppm(0, 0, 0, 0);
-  CpaCell cpa(0, 0);
+  trace::Level1CellPair cells;
+  signed_digit::CpaCell cpa(0, 0);
   SweepArrays work;
   allocateWorkArrays(kWidth, &work);
-  FrontEndArrays& front = work.frontEnd;
-  int x1, x2, x3;
-  level1FrontEnd(n, 7, 9, 65, kWidth, &ppmm, &pppm, &x1, &x2, &x3, &front);
+  trace::FrontEndArrays& front = work.frontEnd;
+  trace::Residues residues;
+  trace::level1FrontEnd(n, trace::makeModuli(), &cells, &residues, &front);
   PassResult result;
   cpaPass(front.level1Digits, kWidth, &cpa, work.cpaBits, &result.carry);
   for (int l = kWidth - 1; l >= 0; --l) {
     result.bits += std::to_string(work.cpaBits[l]);
   }
-  result.value = bitRowValue(work.cpaBits, kWidth);
-  result.finalNumber = applyEndAroundCarry(result.value, result.carry);
+  result.value = trace::bitRowValue(work.cpaBits, kWidth);
+  result.finalNumber = trace::applyEndAroundCarry(result.value, result.carry);
   releaseWorkArrays(&work);
   return result;
 }
@@ -70,7 +70,7 @@ TEST(CarryPropagatePassTest, RipplesThroughOneVariable) {
   // Digits of 1, position 0 first: transfers of 1 leave positions 4, 10, 11.
   const int digits[kWidth] = {0, 0, 0, 0, 2, -1, 0, 0, 0, 0, 2, 1};
   int bits[kWidth] = {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
-  CpaCell cpa(3, 3);
+  signed_digit::CpaCell cpa(3, 3);
   int carry = 5;
   cpaPass(digits, kWidth, &cpa, bits, &carry);
   for (int l = 0; l < kWidth; ++l) EXPECT_EQ(bits[l], 0) << l;
@@ -147,3 +147,4 @@ TEST(VarnelSweepTranscriptTest, WholeOutput) {
 }
 
 }  // namespace
+}  // namespace sweep

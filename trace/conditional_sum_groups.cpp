@@ -4,6 +4,8 @@
 
 #include "trace/sigma_hypotheses.h"
 
+namespace trace {
+
 int countLevels(int width) {
   int levelCount = 0;
   for (int g = 2; g <= width / 2; g = g * 2) levelCount = levelCount + 1;
@@ -40,7 +42,7 @@ void buildWidth2Level(const int* const* sBits, const int* const* cInts,
     for (int j = width - 2; j >= 0; j -= 2) {
       level[k]->sumBits[j] = sBits[k][j];
       const int c = cInts[k][j];
-      const int upper = 2 - c;
+      const int upper = hypothesisOfTransfer(c);
       level[k]->sumBits[j + 1] = sBits[upper][j + 1];
       level[k]->carries[j + 1] = cInts[upper][j + 1];
     }
@@ -56,7 +58,7 @@ void buildDoubledLevel(const CondSumRow* const* lower, int groupWidth,
         level[k]->sumBits[j + i] = lower[k]->sumBits[j + i];
       }
       const int c = lower[k]->carries[j + half - 1];
-      const int upper = 2 - c;
+      const int upper = hypothesisOfTransfer(c);
       for (int i = half; i < groupWidth; ++i) {
         level[k]->sumBits[j + i] = lower[upper]->sumBits[j + i];
       }
@@ -69,8 +71,8 @@ void buildDoubledLevel(const CondSumRow* const* lower, int groupWidth,
 void printCondSumLevel(std::ostream& out, const CondSumRow* const* level,
                        int groupWidth, int width) {
   for (int k = 0; k < kHypothesisCount; ++k) {
-    // The lowest group is taken under hypothesis 2 only.
-    const int lo = (k == 2) ? 0 : groupWidth;
+    // The lowest group is taken under the no-transfer hypothesis only.
+    const int lo = (k == kNoTransferHypothesis) ? 0 : groupWidth;
     const CondSumRow* row = level[k];
     for (int p = width - 1; p >= lo; --p) out << row->sumBits[p];
     out << std::endl;
@@ -121,3 +123,5 @@ void releaseCondSumGroups(CondSumRow*** groups, int levelCount) {
   }
   delete[] groups;
 }
+
+}  // namespace trace

@@ -17,6 +17,8 @@
 
 #include <ostream>
 
+namespace trace {
+
 // The groups of one level under one hypothesis.
 struct CondSumRow {
   int* sumBits;  // sum bit of every position under the hypothesis
@@ -61,5 +63,7 @@ CondSumRow*** conditionalSumLevels(const int* const* sBits,
 // Releases every row, record and table of groups.
 // Requires: groups came from allocateCondSumGroups with levelCount levels.
 void releaseCondSumGroups(CondSumRow*** groups, int levelCount);
+
+}  // namespace trace
 
 #endif  // TRACE_CONDITIONAL_SUM_GROUPS_H_

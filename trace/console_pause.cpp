@@ -1,5 +1,7 @@
 #include "trace/console_pause.h"
 
+namespace trace {
+
 void pauseWithPrompt(std::istream& in, std::ostream& out, const char* prompt) {
   out << prompt;
   char scratch;
@@ -7,3 +9,5 @@ void pauseWithPrompt(std::istream& in, std::ostream& out, const char* prompt) {
   in.get(scratch);
   out << std::endl;
 }
+
+}  // namespace trace

@@ -9,8 +9,12 @@
 #include <istream>
 #include <ostream>
 
+namespace trace {
+
 // Prints `prompt` without a line end, reads two characters with get() and
 // ends the line. What was read is not looked at.
 void pauseWithPrompt(std::istream& in, std::ostream& out, const char* prompt);
+
+}  // namespace trace
 
 #endif  // TRACE_CONSOLE_PAUSE_H_

@@ -1,5 +1,7 @@
 #include "trace/end_around_carry.h"
 
+namespace trace {
+
 int bitRowValue(const int* bits, int width) {
   int value = 0;
   for (int j = width - 1; j >= 0; --j) {
@@ -12,3 +14,5 @@ int bitRowValue(const int* bits, int width) {
 int applyEndAroundCarry(int value, int endAroundCarry) {
   return value + endAroundCarry;
 }
+
+}  // namespace trace

@@ -6,6 +6,8 @@
 #ifndef TRACE_END_AROUND_CARRY_H_
 #define TRACE_END_AROUND_CARRY_H_
 
+namespace trace {
+
 // Returns the value of bits[0..width-1] as an unsigned number, position j
 // weighing 2^j; a position counts only when its entry equals 1.
 // Requires: width <= 30.
@@ -13,5 +15,7 @@ int bitRowValue(const int* bits, int width);
 
 // Returns value + endAroundCarry, a plain signed addition.
 int applyEndAroundCarry(int value, int endAroundCarry);
+
+}  // namespace trace
 
 #endif  // TRACE_END_AROUND_CARRY_H_

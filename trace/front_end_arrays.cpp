@@ -1,16 +1,11 @@
 #include "trace/front_end_arrays.h"
 
-namespace {
-
-const int kAddRowCount = 3;
-const int kSubRowCount = 2;
-
-}  // namespace
+namespace trace {
 
 void allocateFrontEndArrays(int width, FrontEndArrays* arrays) {
-  arrays->x1Bits = new int[3];
-  arrays->x2Bits = new int[4];
-  arrays->x3Bits = new int[7];
+  arrays->x1Bits = new int[kX1BitCount];
+  arrays->x2Bits = new int[kX2BitCount];
+  arrays->x3Bits = new int[kX3BitCount];
   arrays->addRows = new int*[kAddRowCount];
   for (int row = 0; row < kAddRowCount; ++row) {
     arrays->addRows[row] = new int[width];
@@ -32,3 +27,5 @@ void releaseFrontEndArrays(FrontEndArrays* arrays) {
   delete[] arrays->subRows;
   delete[] arrays->level1Digits;
 }
+
+}  // namespace trace

@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 
+#include "trace/front_end_arrays.h"
+
+namespace trace {
+
 namespace {
 
 const char kBitNumbers[] = "109876543210 (bit numbers)";
@@ -29,19 +33,20 @@ void printMagnitudes(std::ostream& out, const int* row, int width) {
   for (int j = width - 1; j >= 0; --j) out << std::abs(row[j]);
 }
 
-void printResidues(std::ostream& out, int x, int x1, int x2, int x3) {
+void printResidues(std::ostream& out, int x, const Residues& residues) {
   out << x << " converted to the RNS, is "
-      << "(" << x1 << "," << x2 << "," << x3 << ")." << std::endl;
+      << "(" << residues.x1 << "," << residues.x2 << "," << residues.x3 << ")."
+      << std::endl;
 }
 
 void printResidueBits(std::ostream& out, const int* x1Bits, const int* x2Bits,
                       const int* x3Bits) {
   out << "In binary, the three residues are: ";
-  printRow(out, x1Bits, 3);
+  printRow(out, x1Bits, kX1BitCount);
   out << ", ";
-  printRow(out, x2Bits, 4);
+  printRow(out, x2Bits, kX2BitCount);
   out << ", ";
-  printRow(out, x3Bits, 7);
+  printRow(out, x3Bits, kX3BitCount);
   out << "." << std::endl << std::endl;
 }
 
@@ -66,3 +71,5 @@ void printLevel1Digits(std::ostream& out, const int* level1Digits, int width) {
   printMagnitudes(out, level1Digits, width);
   out << " <-- Level 1 Output" << std::endl;
 }
+
+}  // namespace trace

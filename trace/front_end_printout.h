@@ -12,6 +12,10 @@
 
 #include <ostream>
 
+#include "trace/residues_and_rows.h"
+
+namespace trace {
+
 // Prints row[width-1] down to row[0] with no separators and no line end.
 void printRow(std::ostream& out, const int* row, int width);
 
@@ -23,10 +27,10 @@ void printSignLine(std::ostream& out, const int* row, int width);
 void printMagnitudes(std::ostream& out, const int* row, int width);
 
 // Prints "<x> converted to the RNS, is (<x1>,<x2>,<x3>)." and a line end.
-void printResidues(std::ostream& out, int x, int x1, int x2, int x3);
+void printResidues(std::ostream& out, int x, const Residues& residues);
 
-// Prints the residue bits line, every bit of the 3-, 4- and 7-bit rows from
-// the top down, then an empty line.
+// Prints the residue bits line, every bit of the kX1BitCount-, kX2BitCount-
+// and kX3BitCount-bit rows from the top down, then an empty line.
 void printResidueBits(std::ostream& out, const int* x1Bits, const int* x2Bits,
                       const int* x3Bits);
 
@@ -38,5 +42,7 @@ void printOperandRows(std::ostream& out, const int* const* addRows,
 // Prints the sign line of the level-1 digits and their magnitudes, the
 // latter followed by " <-- Level 1 Output".
 void printLevel1Digits(std::ostream& out, const int* level1Digits, int width);
+
+}  // namespace trace
 
 #endif  // TRACE_FRONT_END_PRINTOUT_H_

@@ -12,13 +12,23 @@
 
 #include "cells/signed_digit_cells.h"
 
+namespace trace {
+
+// The two cells of level 1, constructed with all inputs 0 and reused at
+// every position of every number.
+struct Level1CellPair {
+  signed_digit::PpmmCell ppmmCell{0, 0, 0, 0};
+  signed_digit::PppmCell pppmCell{0, 0, 0, 0};
+};
+
 // Clears level1Digits[0..width-1], then stores at every position j the digit
-// C+[j] + A+[j] + B+[j] - C-[j] - B-[j], formed by *ppmmCell or *pppmCell;
-// the cells keep the inputs of the last position.
+// C+[j] + A+[j] + B+[j] - C-[j] - B-[j], formed by one of the two cells of
+// *cells; the cells keep the inputs of the last position.
 // Requires: addRows holds C+, A+, B+ and subRows C-, B-, each of `width`
 // positions.
 void level1Addition(const int* const* addRows, const int* const* subRows,
-                    int width, PpmmCell* ppmmCell, PppmCell* pppmCell,
-                    int* level1Digits);
+                    int width, Level1CellPair* cells, int* level1Digits);
+
+}  // namespace trace
 
 #endif  // TRACE_LEVEL1_ADDITION_H_

@@ -6,16 +6,21 @@
 #ifndef TRACE_LEVEL1_FRONT_END_H_
 #define TRACE_LEVEL1_FRONT_END_H_
 
-#include "cells/signed_digit_cells.h"
 #include "trace/front_end_arrays.h"
+#include "trace/level1_addition.h"
+#include "trace/moduli.h"
+#include "trace/residues_and_rows.h"
 
-// Stores the residues of x in *x1, *x2 and *x3 and fills every array of
-// *arrays for x with toResidues, expandResidueBits, placeOperandRows and
-// level1Addition, in this order, using the two level-1 cells.
-// Requires: x >= 0; the moduli (7, 9, 65) and width 12; *arrays allocated
-// for that width.
-void level1FrontEnd(int x, int mod1, int mod2, int mod3, int width,
-                    PpmmCell* ppmmCell, PppmCell* pppmCell, int* x1, int* x2,
-                    int* x3, FrontEndArrays* arrays);
+namespace trace {
+
+// Stores the residues of x in *residues and fills every array of *arrays for
+// x with toResidues, expandResidueBits, placeOperandRows and level1Addition,
+// in this order, using the two cells of *cells.
+// Requires: x >= 0; the constants of makeModuli(); *arrays allocated for
+// moduli.width.
+void level1FrontEnd(int x, const Moduli& moduli, Level1CellPair* cells,
+                    Residues* residues, FrontEndArrays* arrays);
+
+}  // namespace trace
 
 #endif  // TRACE_LEVEL1_FRONT_END_H_

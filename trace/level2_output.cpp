@@ -1,15 +1,19 @@
 #include "trace/level2_output.h"
 
+#include "trace/sigma_hypotheses.h"
+
+namespace trace {
+
 void selectLevel2Output(const CondSumRow* const* topLevel, int groupWidth,
                         int width, int* level2Bits, int* endAroundCarry) {
-  int k = 2;
+  int k = kNoTransferHypothesis;
   int c = 0;
   for (int j = 0; j < width; j += groupWidth) {
     for (int i = 0; i < groupWidth; ++i) {
       level2Bits[j + i] = topLevel[k]->sumBits[j + i];
     }
     c = topLevel[k]->carries[j + groupWidth - 1];
-    k = 2 - c;
+    k = hypothesisOfTransfer(c);
   }
   *endAroundCarry = c;
 }
@@ -25,3 +29,5 @@ void printFinalNumber(std::ostream& out, int finalNumber) {
       << std::endl
       << std::endl;
 }
+
+}  // namespace trace

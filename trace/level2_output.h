@@ -12,6 +12,8 @@
 
 #include "trace/conditional_sum_groups.h"
 
+namespace trace {
+
 // Chains the groups of `topLevel` (groups of `groupWidth` positions, one
 // CondSumRow per hypothesis) into level2Bits[0..width-1] and stores the
 // transfer out of the top group in *endAroundCarry.
@@ -24,5 +26,7 @@ void printLevel2Output(std::ostream& out, int level2Value, int endAroundCarry);
 
 // Prints the result line of the final number, then an empty line.
 void printFinalNumber(std::ostream& out, int finalNumber);
+
+}  // namespace trace
 
 #endif  // TRACE_LEVEL2_OUTPUT_H_

@@ -8,26 +8,40 @@
 // Chinese-remainder formula:
 //   C+ = 2^11 x3,  A+ = (2^1 + 2^4 + 2^7 + 2^10) x1,  B+ = (2^4 + 2^10) x2,
 //   C- = 2^5 x3,   B- = (2^1 + 2^7) x2,
-// and C+ + A+ + B+ - C- - B- is congruent to x modulo 4095. The placements
-// are fixed for this moduli set; only the row width is a parameter.
+// and C+ + A+ + B+ - C- - B- is congruent to x modulo 4095. The rotations
+// are fixed for this moduli set and rows of 12 positions.
 
 #ifndef TRACE_RESIDUES_AND_ROWS_H_
 #define TRACE_RESIDUES_AND_ROWS_H_
 
-// Stores x mod mod1, x mod mod2 and x mod mod3 in *x1, *x2 and *x3.
-// Requires: x >= 0 and positive moduli.
-void toResidues(int x, int mod1, int mod2, int mod3, int* x1, int* x2, int* x3);
+#include "trace/moduli.h"
 
-// Clears x1Bits[0..2], x2Bits[0..3] and x3Bits[0..6], then stores bit i of
-// each residue in element i of its row, least significant bit first.
-// Requires: 0 <= x1 <= 7, 0 <= x2 <= 15, 0 <= x3 <= 127.
-void expandResidueBits(int x1, int x2, int x3, int* x1Bits, int* x2Bits,
+namespace trace {
+
+// The residues of a number for the three moduli.
+struct Residues {
+  int x1;  // x mod mod1
+  int x2;  // x mod mod2
+  int x3;  // x mod mod3
+};
+
+// Returns the remainders of x divided by each modulus. Requires: x >= 0.
+Residues toResidues(int x, const Moduli& moduli);
+
+// Clears x1Bits, x2Bits and x3Bits (kX1BitCount, kX2BitCount and kX3BitCount
+// ints), then stores bit i of each residue in element i of its row, least
+// significant bit first. Requires: each residue fits its row (x1 <= 7,
+// x2 <= 15, x3 <= 127).
+void expandResidueBits(const Residues& residues, int* x1Bits, int* x2Bits,
                        int* x3Bits);
 
-// Clears the three add rows (C+, A+, B+) and the two subtract rows (C-, B-),
-// `width` positions each, and copies the residue bits into them at the
-// rotations listed above. Requires: width == 12.
+// Clears the add rows (C+, A+, B+) and the subtract rows (C-, B-), `width`
+// positions each, and copies the residue bits into them at the rotations
+// listed above, taking positions modulo `width`. Requires: width == 12, the
+// width that the rotations are fixed for.
 void placeOperandRows(const int* x1Bits, const int* x2Bits, const int* x3Bits,
                       int width, int* const* addRows, int* const* subRows);
+
+}  // namespace trace
 
 #endif  // TRACE_RESIDUES_AND_ROWS_H_

@@ -3,6 +3,8 @@
 #include "cells/signed_digit_cells.h"
 #include "trace/front_end_printout.h"
 
+namespace trace {
+
 void buildSigmaHypotheses(const int* level1Digits, int width,
                           int* const* rawSigma, int* const* sBits,
                           int* const* cInts, int* endAroundCarry) {
@@ -16,17 +18,17 @@ void buildSigmaHypotheses(const int* level1Digits, int width,
   *endAroundCarry = 0;
 
   for (int j = 0; j < width; ++j) {
-    const int t = level1Digits[j] + 2;
-    rawSigma[0][j] = t;
-    for (int k = 1; k < kHypothesisCount; ++k) rawSigma[k][j] = t - k;
+    for (int k = 0; k < kHypothesisCount; ++k) {
+      rawSigma[k][j] = level1Digits[j] + assumedTransfer(k);
+    }
   }
 
   // Each raw Sigma is split as the carry-propagate cell splits a sum: a
   // sum bit that is never negative and the transfer (Sigma - bit) / 2.
-  CpaCell splitter(0, 0);
+  signed_digit::CpaCell splitter(0, 0);
   for (int k = 0; k < kHypothesisCount; ++k) {
     for (int j = 0; j < width; ++j) {
-      splitter.set(level1Digits[j], 2 - k);
+      splitter.set(level1Digits[j], assumedTransfer(k));
       splitter.evaluate(&sBits[k][j], &cInts[k][j]);
     }
   }
@@ -50,3 +52,5 @@ void printSigmaHypotheses(std::ostream& out, const int* const* rawSigma,
     out << std::endl;
   }
 }
+
+}  // namespace trace

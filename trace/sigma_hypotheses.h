@@ -11,8 +11,21 @@
 
 #include <ostream>
 
+namespace trace {
+
 // The number of hypotheses: incoming transfers +2, +1, 0, -1 and -2.
-const int kHypothesisCount = 5;
+constexpr int kHypothesisCount = 5;
+
+// The hypothesis that assumes no incoming transfer; hypothesis k assumes the
+// transfer kNoTransferHypothesis - k.
+constexpr int kNoTransferHypothesis = 2;
+
+// Returns the incoming transfer that hypothesis k assumes: 2 - k.
+inline int assumedTransfer(int k) { return kNoTransferHypothesis - k; }
+
+// Returns the hypothesis that assumes the incoming transfer c: 2 - c, which
+// lies in 0..4 for every transfer c in -2..2.
+inline int hypothesisOfTransfer(int c) { return kNoTransferHypothesis - c; }
 
 // Clears and fills the five rows of rawSigma, sBits and cInts from
 // level1Digits[0..width-1], and sets *endAroundCarry to 0.
@@ -27,5 +40,7 @@ void buildSigmaHypotheses(const int* level1Digits, int width,
 void printSigmaHypotheses(std::ostream& out, const int* const* rawSigma,
                           const int* const* sBits, const int* const* cInts,
                           int width);
+
+}  // namespace trace
 
 #endif  // TRACE_SIGMA_HYPOTHESES_H_

@@ -1,0 +1,33 @@
+// The moduli set of the three-modulus programs: (7, 9, 65), that is
+// (2^m - 1, 2^m + 1, 2^(2m) + 1) with m = 3. Its dynamic range is
+// M = 7 * 9 * 65 = 4095 = 2^12 - 1, so a number is a row of 12 positions in
+// which a multiplication by 2^s modulo M is a rotation by s positions.
+
+#ifndef TRACE_MODULI_H_
+#define TRACE_MODULI_H_
+
+namespace trace {
+
+// The constants that every stage of a conversion reads.
+struct Moduli {
+  int mod1;   // 7
+  int mod2;   // 9
+  int mod3;   // 65
+  int M;      // mod1 * mod2 * mod3
+  int width;  // positions of every row
+};
+
+// Returns the moduli 7, 9 and 65, their product M and the row width 12.
+inline Moduli makeModuli() {
+  Moduli moduli;
+  moduli.mod1 = 7;
+  moduli.mod2 = 9;
+  moduli.mod3 = 65;
+  moduli.M = moduli.mod1 * moduli.mod2 * moduli.mod3;
+  moduli.width = 12;
+  return moduli;
+}
+
+}  // namespace trace
+
+#endif  // TRACE_MODULI_H_
