@@ -8,7 +8,6 @@
 
 #include <string>
 
-#include "cells/signed_digit_cells.h"
 #include "trace/end_around_carry.h"
 #include "trace/front_end_arrays.h"
 #include "trace/level1_addition.h"

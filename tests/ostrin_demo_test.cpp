@@ -10,7 +10,7 @@
 namespace demo {
 namespace {
 
-TEST(ExpandResidueBitsTest, ClearsThenStoresLeastSignificantFirst) {
+TEST(ExpandIntoBitsTest, ClearsThenStoresLeastSignificantFirst) {
   struct Case {
     int value;
     std::vector<int> bits;

@@ -63,35 +63,35 @@ NumberTrace traceOf(int x) {
   std::ostringstream out;
   traceNumber(x, makeModuli(), &cells, &work, in, out);
 
-  NumberTrace trace;
+  NumberTrace result;
   const std::string text = out.str();
-  trace.residueBlock = lines(text, 0, 15);
-  trace.level1Block = lines(text, 15, 2);
-  trace.hypothesesBlock = lines(text, 18, 31);
-  trace.condSumBlock = lines(text, 49, 41);
-  trace.resultBlock = lines(text, 90, 4);
+  result.residueBlock = lines(text, 0, 15);
+  result.level1Block = lines(text, 15, 2);
+  result.hypothesesBlock = lines(text, 18, 31);
+  result.condSumBlock = lines(text, 49, 41);
+  result.resultBlock = lines(text, 90, 4);
   // The blocks in this order with the two pauses are the whole printout.
-  EXPECT_EQ(text, trace.residueBlock + trace.level1Block +
-                      "Hit any key to continue: \n" + trace.hypothesesBlock +
-                      trace.condSumBlock + trace.resultBlock +
+  EXPECT_EQ(text, result.residueBlock + result.level1Block +
+                      "Hit any key to continue: \n" + result.hypothesesBlock +
+                      result.condSumBlock + result.resultBlock +
                       "Press Enter...\n")
       << x;
 
-  trace.hypotheses[0] = 2;
-  trace.hypotheses[1] = 2 - printedTransfer(trace.condSumBlock, 2, 3);
-  trace.hypotheses[2] =
-      2 - printedTransfer(trace.condSumBlock, trace.hypotheses[1], 7);
+  result.hypotheses[0] = 2;
+  result.hypotheses[1] = 2 - printedTransfer(result.condSumBlock, 2, 3);
+  result.hypotheses[2] =
+      2 - printedTransfer(result.condSumBlock, result.hypotheses[1], 7);
   for (int j = kWidth - 1; j >= 0; --j) {
-    trace.level2Bits += std::to_string(work.level2Bits[j]);
+    result.level2Bits += std::to_string(work.level2Bits[j]);
   }
   for (int k = 0; k < 5; ++k) {
     for (int j = 0; j < kWidth; ++j) {
-      trace.splits[k][j][0] = work.sBits[k][j];
-      trace.splits[k][j][1] = work.cInts[k][j];
+      result.splits[k][j][0] = work.sBits[k][j];
+      result.splits[k][j][1] = work.cInts[k][j];
     }
   }
   releaseWorkArrays(&work);
-  return trace;
+  return result;
 }
 
 TEST(TraceStagesTest, WorkedExample1234StageByStage) {

@@ -10,11 +10,11 @@ namespace trace {
 
 // The constants that every stage of a conversion reads.
 struct Moduli {
-  int mod1;   // 7
-  int mod2;   // 9
-  int mod3;   // 65
-  int M;      // mod1 * mod2 * mod3
-  int width;  // positions of every row
+  int mod1;   // 2^m - 1
+  int mod2;   // 2^m + 1
+  int mod3;   // 2^(2m) + 1
+  int M;      // the dynamic range, mod1 * mod2 * mod3
+  int width;  // positions of every row, 4m
 };
 
 // Returns the moduli 7, 9 and 65, their product M and the row width 12.
