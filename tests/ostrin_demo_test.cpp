@@ -29,7 +29,8 @@ TEST(ExpandIntoBitsTest, ClearsThenStoresLeastSignificantFirst) {
   }
 }
 
-// Runs level 1 on the residues of n, as the program does for 61.
+// Runs level 1 on the residues x1 (mod 7) and x2 (mod 9), as the program does
+// for (5, 7), and returns the carry-save output.
 std::vector<int> carrySaveOutFor(int x1, int x2) {
   int x1Bits[kX1BitCount];
   int x2Bits[kX2BitCount];

@@ -95,28 +95,28 @@ NumberTrace traceOf(int x) {
 }
 
 TEST(TraceStagesTest, WorkedExample1234StageByStage) {
-  const NumberTrace trace = traceOf(1234);
-  EXPECT_EQ(trace.residueBlock, kResidueBlock1234);
-  EXPECT_EQ(trace.level1Block, kLevel1Block1234);
-  EXPECT_EQ(trace.hypothesesBlock, kHypothesesBlock1234);
-  EXPECT_EQ(trace.condSumBlock, kCondSumBlock1234);
-  EXPECT_EQ(trace.resultBlock, kResultBlock1234);
-  EXPECT_EQ(trace.level2Bits, "010011010010");
-  EXPECT_EQ(trace.hypotheses[1], 2);
-  EXPECT_EQ(trace.hypotheses[2], 3);
+  const NumberTrace traced = traceOf(1234);
+  EXPECT_EQ(traced.residueBlock, kResidueBlock1234);
+  EXPECT_EQ(traced.level1Block, kLevel1Block1234);
+  EXPECT_EQ(traced.hypothesesBlock, kHypothesesBlock1234);
+  EXPECT_EQ(traced.condSumBlock, kCondSumBlock1234);
+  EXPECT_EQ(traced.resultBlock, kResultBlock1234);
+  EXPECT_EQ(traced.level2Bits, "010011010010");
+  EXPECT_EQ(traced.hypotheses[1], 2);
+  EXPECT_EQ(traced.hypotheses[2], 3);
 }
 
 TEST(TraceStagesTest, WidthFourPrintoutOf1169) {
-  const NumberTrace trace = traceOf(1169);
+  const NumberTrace traced = traceOf(1169);
   // The message and five blocks of four lines of width 2 come first.
-  EXPECT_EQ(lines(trace.condSumBlock, 21, 20),
+  EXPECT_EQ(lines(traced.condSumBlock, 21, 20),
             "01101011\n-       \n1   0   \n\n"
             "01011010\n-       \n1   0   \n\n"
             "010010010010\n-           \n1   0   0   \n\n"
             "00111000\n-       \n1   0   \n\n"
             "00100111\n-       \n1   0   \n\n");
   // Hypothesis 4 of width 2 shows a transfer of -2 out of the top pair.
-  const std::string hypothesis4 = lines(trace.condSumBlock, 17, 3);
+  const std::string hypothesis4 = lines(traced.condSumBlock, 17, 3);
   EXPECT_EQ(hypothesis4.substr(11, 1), "-");  // sign at position 11
   EXPECT_EQ(hypothesis4.substr(22, 1), "2");  // magnitude at position 11
 }
@@ -142,14 +142,14 @@ TEST(TraceStagesTest, ResultTable) {
       {20475, {2, 2, 2}, "000000000000", 0, 0, 0},
   };
   for (const ResultCase& c : cases) {
-    const NumberTrace trace = traceOf(c.x);
+    const NumberTrace traced = traceOf(c.x);
     for (int group = 0; group < 3; ++group) {
-      EXPECT_EQ(trace.hypotheses[group], c.hypotheses[group])
+      EXPECT_EQ(traced.hypotheses[group], c.hypotheses[group])
           << c.x << " group " << group;
     }
-    EXPECT_EQ(trace.level2Bits, c.level2Bits) << c.x;
+    EXPECT_EQ(traced.level2Bits, c.level2Bits) << c.x;
     EXPECT_EQ(
-        trace.resultBlock,
+        traced.resultBlock,
         "The output of level 2, just before the end-around carry is: " +
             std::to_string(c.level2Value) +
             "\nThe end-around carry is: " + std::to_string(c.endAroundCarry) +

@@ -1,7 +1,6 @@
 #include "trace/front_end_printout.h"
 
-#include <cstdlib>
-
+#include "trace/digit_row_printout.h"
 #include "trace/front_end_arrays.h"
 
 namespace trace {
@@ -19,19 +18,6 @@ void printOperandRow(std::ostream& out, const char* caption, const int* row,
 }
 
 }  // namespace
-
-void printRow(std::ostream& out, const int* row, int width) {
-  for (int j = width - 1; j >= 0; --j) out << row[j];
-}
-
-void printSignLine(std::ostream& out, const int* row, int width) {
-  for (int j = width - 1; j >= 0; --j) out << (row[j] < 0 ? "-" : " ");
-  out << std::endl;
-}
-
-void printMagnitudes(std::ostream& out, const int* row, int width) {
-  for (int j = width - 1; j >= 0; --j) out << std::abs(row[j]);
-}
 
 void printResidues(std::ostream& out, int x, const Residues& residues) {
   out << x << " converted to the RNS, is "

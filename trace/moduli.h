@@ -8,7 +8,11 @@
 
 namespace trace {
 
-// The constants that every stage of a conversion reads.
+// The constants of the moduli set, made once by each program's main and
+// passed whole only to the banners, toResidues and the drivers of one number
+// (traceNumber, level1FrontEnd, sweepLoop). The banners print the three
+// moduli and toResidues reduces by them; readNumber's bound and sweepLoop's
+// range come from M; every other stage receives only width.
 struct Moduli {
   int mod1;   // 2^m - 1
   int mod2;   // 2^m + 1

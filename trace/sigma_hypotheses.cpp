@@ -1,7 +1,7 @@
 #include "trace/sigma_hypotheses.h"
 
 #include "cells/signed_digit_cells.h"
-#include "trace/front_end_printout.h"
+#include "trace/digit_row_printout.h"
 
 namespace trace {
 
