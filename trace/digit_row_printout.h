@@ -1,7 +1,7 @@
-// How varnel_trace prints a row of digits: from the highest position down,
-// one character per position, with no separators, so that rows printed one
-// above another line up position by position. The front end's printout and
-// the level-2 hypotheses print their rows with these.
+// How the front end's printout and the level-2 hypotheses print a row of
+// digits: from the highest position down, one character per position, with
+// no separators, so that rows printed one above another line up position by
+// position.
 //
 // A row of signed values is printed as two lines: a sign line ("-" for a
 // negative entry, a blank otherwise) above a line of magnitudes.

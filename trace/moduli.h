@@ -8,11 +8,12 @@
 
 namespace trace {
 
-// The constants of the moduli set, made once by each program's main and
-// passed whole only to the banners, toResidues and the drivers of one number
-// (traceNumber, level1FrontEnd, sweepLoop). The banners print the three
-// moduli and toResidues reduces by them; readNumber's bound and sweepLoop's
-// range come from M; every other stage receives only width.
+// The constants of the moduli set, made once by the main of varnel_trace and
+// of varnel_sweep and passed whole only to the banners, toResidues,
+// traceNumber and level1FrontEnd (one number) and sweepLoop (the whole
+// range). The banners print the three moduli and toResidues reduces by them;
+// readNumber's bound and sweepLoop's range come from M; every other stage
+// receives at most width.
 struct Moduli {
   int mod1;   // 2^m - 1
   int mod2;   // 2^m + 1
